@@ -1,0 +1,35 @@
+# Set-up, build, run and test. Every target installs the Debian packages it needs first.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+PROGRAM := $(BUILD_DIR)/vorn-color-numerology
+
+PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
+              qt6-qpa-plugins fonts-dejavu-core
+PKGS_TEST := $(PKGS_BUILD)
+PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth xdotool x11-apps imagemagick
+
+.PHONY: all build run test clean deps-build deps-test screenshots
+
+all: build
+
+deps-build:
+	@scripts/install-deps $(PKGS_BUILD)
+
+deps-test:
+	@scripts/install-deps $(PKGS_TEST)
+
+$(BUILD_DIR)/CMakeCache.txt:
+	cmake -S . -B $(BUILD_DIR) -G Ninja
+
+build: deps-build $(BUILD_DIR)/CMakeCache.txt
+	cmake --build $(BUILD_DIR) --parallel $(JOBS)
+
+run: build
+	@scripts/run-program $(PROGRAM)
+
+test: deps-test build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,185 @@
+#include "numerology.h"
+
+#include <cstdlib>
+
+namespace vorn {
+
+namespace {
+
+constexpr char Blank = ' ';
+
+bool IsUpperLetter(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+
+bool IsPlainVowel(char c)
+{
+    return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U';
+}
+
+// Adds value to total unless that would carry it past the 16-bit range; such an addition is
+// skipped and the total stays as it was.
+void AddWithinRange(EngineNumber &total, int value)
+{
+    const int sum = total + value;
+    if (sum <= EngineNumberMax)
+        total = static_cast<EngineNumber>(sum);
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(Blank);
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(Blank);
+    return text.substr(first, last - first + 1);
+}
+
+// The joined name: the three parts trimmed of blanks, read in order without a separator.
+// Walking the parts in turn gives the same characters as joining them, without a copy.
+struct FullName {
+    std::array<std::string_view, 3> parts;
+
+    FullName(std::string_view first, std::string_view middle, std::string_view last)
+        : parts{TrimBlanks(first), TrimBlanks(middle), TrimBlanks(last)}
+    {
+    }
+
+    template<typename Visit>
+    void forEach(Visit visit) const
+    {
+        for (std::string_view part : parts)
+            for (char c : part)
+                visit(c);
+    }
+};
+
+// Decimal digits of n's magnitude, most significant first; returns how many were written.
+int DecimalDigits(EngineNumber n, std::array<int, 5> &digits)
+{
+    int magnitude = std::abs(static_cast<int>(n));
+    std::array<int, 5> reversed{};
+    int count = 0;
+    do {
+        reversed[count++] = magnitude % 10;
+        magnitude /= 10;
+    } while (magnitude > 0);
+    for (int i = 0; i < count; ++i)
+        digits[i] = reversed[count - 1 - i];
+    return count;
+}
+
+EngineNumber DigitSumOfNumber(EngineNumber n)
+{
+    std::array<int, 5> digits{};
+    const int count = DecimalDigits(n, digits);
+    EngineNumber sum = 0;
+    for (int i = 0; i < count; ++i)
+        AddWithinRange(sum, digits[i]);
+    return sum;
+}
+
+} // namespace
+
+EngineNumber DigitSum(std::string_view text)
+{
+    EngineNumber sum = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9')
+            AddWithinRange(sum, c - '0');
+    }
+    return sum;
+}
+
+EngineNumber FoldOnce(EngineNumber n)
+{
+    std::array<int, 5> digits{};
+    const int count = DecimalDigits(n, digits);
+    if (count < 2)
+        return n;
+    return static_cast<EngineNumber>(digits[0] + digits[count - 1]);
+}
+
+EngineNumber ReduceNameTotal(EngineNumber n)
+{
+    if (n == MasterEleven || n == MasterTwentyTwo)
+        return n;
+    return FoldOnce(FoldOnce(DigitSumOfNumber(n)));
+}
+
+EngineNumber VowelValue(char c)
+{
+    return IsUpperLetter(c) ? VowelValues[static_cast<std::size_t>(c - 'A')] : EngineNumber{0};
+}
+
+EngineNumber ConsonantValue(char c)
+{
+    return IsUpperLetter(c) ? ConsonantValues[static_cast<std::size_t>(c - 'A')] : EngineNumber{0};
+}
+
+EngineNumber MonthValue(std::string_view monthName)
+{
+    static constexpr std::array<std::string_view, 12> Names = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December",
+    };
+    for (std::size_t i = 0; i < Names.size(); ++i) {
+        if (monthName == Names[i])
+            return static_cast<EngineNumber>(i % 9 + 1);
+    }
+    return 0;
+}
+
+EngineNumber ComputeLifeJourneyNumber(std::string_view day, std::string_view month,
+                                      std::string_view year)
+{
+    // Each part is folded once and never tested for a master number on its own.
+    const int dayPart = FoldOnce(DigitSum(day));
+    const int monthPart = MonthValue(month);
+    const int yearPart = FoldOnce(DigitSum(year));
+
+    EngineNumber total = 0;
+    AddWithinRange(total, dayPart);
+    AddWithinRange(total, monthPart);
+    AddWithinRange(total, yearPart);
+
+    if (total == MasterEleven || total == MasterTwentyTwo)
+        return total;
+    return FoldOnce(DigitSumOfNumber(total));
+}
+
+EngineNumber ComputeSoulNumber(std::string_view first, std::string_view middle,
+                               std::string_view last)
+{
+    const FullName name(first, middle, last);
+    EngineNumber total = 0;
+    bool hasPlainVowel = false;
+    name.forEach([&](char c) {
+        if (IsPlainVowel(c)) {
+            hasPlainVowel = true;
+            AddWithinRange(total, VowelValue(c));
+        }
+    });
+    // The Y rule looks at the whole joined name: Y is a vowel only when no A, E, I, O, U is
+    // anywhere in it.
+    if (!hasPlainVowel) {
+        name.forEach([&](char c) {
+            if (c == 'Y')
+                AddWithinRange(total, VowelYValue);
+        });
+    }
+    return ReduceNameTotal(total);
+}
+
+EngineNumber ComputePersonalityNumber(std::string_view first, std::string_view middle,
+                                      std::string_view last)
+{
+    const FullName name(first, middle, last);
+    EngineNumber total = 0;
+    // Y adds 7 here even in a name without A, E, I, O, U, where it also served as a vowel.
+    name.forEach([&](char c) { AddWithinRange(total, ConsonantValue(c)); });
+    return ReduceNameTotal(total);
+}
+
+} // namespace vorn

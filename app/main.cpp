@@ -1,0 +1,19 @@
+#include "application.h"
+#include "settings.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    // The process ends through the support window alone, never because a window closed.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const auto settings = vorn::OpenSettingsStore();
+    vorn::Application::Environment environment;
+    environment.settings = settings.get();
+    vorn::Application application(environment);
+    if (!application.StartUpSequence())
+        return 0;
+    return QApplication::exec();
+}

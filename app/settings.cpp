@@ -1,0 +1,15 @@
+#include "settings.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace vorn {
+
+std::unique_ptr<QSettings> OpenSettingsStore()
+{
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name,
+                                       QString());
+}
+
+} // namespace vorn

@@ -1,0 +1,64 @@
+#include "uitesting.h"
+
+#include <QPushButton>
+#include <QApplication>
+#include <QDesktopServices>
+
+namespace vorn::testing {
+
+MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton answer, QObject *parent)
+    : QObject(parent)
+    , m_answer(answer)
+{
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &MessageBoxAnswerer::poll);
+    m_timer.start();
+}
+
+QStringList MessageBoxAnswerer::texts() const
+{
+    QStringList result;
+    for (const SeenMessage &m : seen)
+        result << m.text;
+    return result;
+}
+
+void MessageBoxAnswerer::poll()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible() || box->property("answered").toBool())
+        return;
+    box->setProperty("answered", true);
+    SeenMessage message;
+    message.title = box->windowTitle();
+    message.text = box->text();
+    message.icon = box->icon();
+    message.buttons = box->standardButtons();
+    message.defaultButton = box->standardButton(box->defaultButton());
+    seen << message;
+    QAbstractButton *button = box->button(m_answer);
+    if (!button)
+        button = box->buttons().value(0);
+    if (button)
+        button->click();
+}
+
+LinkRecorder::LinkRecorder(QObject *parent)
+    : QObject(parent)
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+}
+
+LinkRecorder::~LinkRecorder()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+void LinkRecorder::open(const QUrl &url)
+{
+    opened << url;
+}
+
+} // namespace vorn::testing

@@ -1,0 +1,56 @@
+// Helpers for tests that drive the real windows: answering message boxes as a user would and
+// catching the pages the program hands to the browser.
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QTimer>
+#include <QUrl>
+
+namespace vorn::testing {
+
+struct SeenMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+};
+
+// While it lives, answers every message box that opens with answer, and records it.
+class MessageBoxAnswerer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok,
+                                QObject *parent = nullptr);
+
+    void setAnswer(QMessageBox::StandardButton answer) { m_answer = answer; }
+    QList<SeenMessage> seen;
+    QStringList texts() const;
+
+private:
+    void poll();
+
+    QTimer m_timer;
+    QMessageBox::StandardButton m_answer;
+};
+
+// While it lives, catches every http and https address opened through QDesktopServices.
+class LinkRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LinkRecorder(QObject *parent = nullptr);
+    ~LinkRecorder() override;
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url);
+};
+
+} // namespace vorn::testing

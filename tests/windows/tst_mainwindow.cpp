@@ -1,0 +1,436 @@
+#include "uitesting.h"
+
+#include <windows/layout.h>
+#include <windows/mainwindow.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QClipboard>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace vorn;
+using vorn::testing::MessageBoxAnswerer;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString FocusedName()
+{
+    const QWidget *focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(vorn::Page)
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void isTheInputWindowAsDesigned();
+    void placesControlsAsDesigned_data();
+    void placesControlsAsDesigned();
+    void fillsThePickListsOnLoad();
+    void turnsTypedLowerCaseIntoCapitals_data();
+    void turnsTypedLowerCaseIntoCapitals();
+    void letsPastedTextThroughUnchanged();
+    void tabsThroughTheInputsInTheirOrder();
+    void validatesEntriesInOrder_data();
+    void validatesEntriesInOrder();
+    void fileNextValidatesLikeTheButton();
+    void menusAndLabelsAskForTheirPages_data();
+    void menusAndLabelsAskForTheirPages();
+    void aboutAndExitAreAskedFor();
+    void stacksTheOfferLabelsAsAsked();
+
+private:
+    template<typename T>
+    T *child(const char *name) const
+    {
+        T *widget = m_window->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qWarning("no child %s", name);
+        return widget;
+    }
+
+    MainWindow *m_window = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestMainWindow::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+void TestMainWindow::isTheInputWindowAsDesigned()
+{
+    QCOMPARE(m_window->objectName(), u"frmMain");
+    QCOMPARE(m_window->windowTitle(), u"Vorn Color Numerology v1.0");
+    QCOMPARE(m_window->centralWidget()->size(), QSize(430, 270));
+    const Qt::WindowFlags flags = m_window->windowFlags();
+    QVERIFY(flags & Qt::CustomizeWindowHint);
+    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(!m_window->windowIcon().isNull());
+    QCOMPARE(m_window->font().family(), u"Verdana");
+    QCOMPARE(m_window->font().pointSizeF(), 8.25);
+
+    QCOMPARE(child<QGroupBox>("fraName")->title(), u"Please Fill In The Below Details:");
+    QVERIFY(child<QGroupBox>("fraName")->font().bold());
+    QCOMPARE(child<QGroupBox>("fraBirthDay")->title(), u"Date Of Birth");
+    QCOMPARE(child<QLabel>("Label1")->text(), u"First Name");
+    QCOMPARE(child<QLabel>("Label4")->text(), u"Middle Name");
+    QCOMPARE(child<QLabel>("Label5")->text(), u"Last Name");
+    QCOMPARE(child<QLabel>("Label5")->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(child<QPushButton>("cmdNext")->text(), u"&Next");
+    QCOMPARE(child<QPushButton>("cmdExit")->text(), u"E&xit");
+    QCOMPARE(child<QLabel>("Label2")->text(),
+             u"Vorn Color Numerology finds the primary and secondary colors associated with the "
+             u"Soul Number, Personality Number and the Life Journey Number of a person. Using these "
+             u"colors in real life helps you grow ");
+    QCOMPARE(child<QLabel>("lblCobrand")->text(),
+             u"Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+             u"Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
+             u"info on co-branding.");
+    QCOMPARE(child<QLabel>("lblFullBrand")->text(),
+             u"Home Business Opportunity. Start your own Internet business and make money online. "
+             u"Get this software fully branded for your website. Click here for more details.");
+    for (const char *link : {"Label61", "lblCobrand", "lblFullBrand"}) {
+        QLabel *label = child<QLabel>(link);
+        QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+        QVERIFY(label->font().underline());
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
+    }
+    QVERIFY(child<QLabel>("Label61")->text().contains(MakerHost()));
+
+    for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+        QLineEdit *edit = child<QLineEdit>(box);
+        QVERIFY(edit->text().isEmpty());
+        QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(edit->palette().color(QPalette::Base), edit->palette().color(QPalette::Button));
+        QCOMPARE(edit->maxLength(), std::numeric_limits<int>::max());
+    }
+
+    const QStringList menus = {u"&File"_s, u"&Help"_s, u"&Donate"_s, u"Make Money &Online"_s};
+    QStringList shown;
+    for (QAction *action : m_window->menuBar()->actions())
+        shown << action->text();
+    QCOMPARE(shown, menus);
+    QStringList help;
+    for (QAction *action : child<QMenu>("mnuHelp")->actions())
+        help << (action->isSeparator() ? u"-"_s : action->text());
+    QCOMPARE(help, (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                                u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
+    QVERIFY(child<QAction>("mnuFileSep1")->isSeparator());
+    QVERIFY(child<QAction>("mnuFileSep2")->isSeparator());
+}
+
+void TestMainWindow::placesControlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+
+    auto row = [](const char *name, int l, int t, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h);
+    };
+    row("Frame2", 80, 0, 6300, 615);
+    row("Label61", 120, 135, 6120, 585);
+    row("Label2", 120, 720, 6255, 615);
+    row("fraName", 80, 1440, 6255, 1605);
+    row("Label1", 120, 240, 750, 195);
+    row("Label4", 2160, 240, 1095, 195);
+    row("Label5", 4200, 240, 765, 195);
+    row("txtFirstName", 90, 450, 1905, 345);
+    row("txtMiddleName", 2115, 450, 1965, 345);
+    row("txtLastName", 4200, 450, 1935, 345);
+    row("fraBirthDay", 120, 840, 6045, 645);
+    row("cboMonth", 120, 210, 1455, 315);
+    row("cboDate", 1760, 210, 855, 315);
+    row("cboYear", 2800, 210, 975, 315);
+    row("cmdNext", 3960, 210, 1965, 315);
+    row("fraFullBrand", 80, 3120, 6300, 855);
+    row("lblCobrand", 120, 160, 5985, 615);
+    row("lblFullBrand", 120, 165, 5985, 615);
+    row("cmdExit", 3720, 4320, 2085, 315);
+}
+
+void TestMainWindow::placesControlsAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QWidget *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
+                         qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    QCOMPARE(widget->geometry(), expected);
+}
+
+void TestMainWindow::fillsThePickListsOnLoad()
+{
+    auto *day = child<QComboBox>("cboDate");
+    auto *month = child<QComboBox>("cboMonth");
+    auto *year = child<QComboBox>("cboYear");
+    QCOMPARE(day->count(), 31);
+    QCOMPARE(month->count(), 12);
+    QCOMPARE(year->count(), 151);
+    QCOMPARE(day->itemText(0), u"1");
+    QCOMPARE(day->itemText(8), u"9");
+    QCOMPARE(day->itemText(30), u"31");
+    QCOMPARE(month->itemText(1), u"February");
+    QCOMPARE(month->itemText(11), u"December");
+    QCOMPARE(year->itemText(0), u"1900");
+    QCOMPARE(year->itemText(150), u"2050");
+    for (QComboBox *list : {day, month, year}) {
+        QVERIFY(!list->isEditable());
+        QCOMPARE(list->currentIndex(), 0);
+    }
+    const ReadingEntries entries = m_window->entries();
+    QCOMPARE(entries.day, u"1");
+    QCOMPARE(entries.month, u"January");
+    QCOMPARE(entries.year, u"1900");
+
+    // Typing into a pick list only moves the selection, it never edits or clears it.
+    month->setFocus();
+    QTest::keyClicks(month, QStringLiteral("xyz"));
+    QVERIFY(!month->currentText().isEmpty());
+}
+
+void TestMainWindow::turnsTypedLowerCaseIntoCapitals_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+
+    for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
+        const QByteArray name(box);
+        const QString boxName = QString::fromLatin1(box);
+        QTest::newRow(QByteArray(name + " john").constData()) << boxName << "john" << "JOHN";
+        QTest::newRow(QByteArray(name + " mixed").constData()) << boxName << "mAry-Lee o'neil 2"
+                                                     << "MARY-LEE O'NEIL 2";
+        QTest::newRow(QByteArray(name + " accents").constData())
+            << boxName << QStringLiteral("é1ß") << QStringLiteral("é1ß");
+    }
+}
+
+void TestMainWindow::turnsTypedLowerCaseIntoCapitals()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    auto *edit = m_window->findChild<QLineEdit *>(box);
+    edit->setFocus();
+    // QTest::keyClicks knows ASCII keys only; other characters arrive as the key event's text.
+    for (QChar c : typed) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(edit, c.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QCOMPARE(edit->text(), shown);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QCOMPARE(edit->text(), shown.chopped(1));
+}
+
+void TestMainWindow::letsPastedTextThroughUnchanged()
+{
+    auto *edit = child<QLineEdit>("txtFirstName");
+    edit->setFocus();
+    QGuiApplication::clipboard()->setText(QStringLiteral("john smith"));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit->text(), u"john smith");
+    QTest::keyClicks(edit, QStringLiteral("x"));
+    QCOMPARE(edit->text(), u"john smithX");
+}
+
+void TestMainWindow::tabsThroughTheInputsInTheirOrder()
+{
+    QCOMPARE(FocusedName(), u"txtFirstName");
+    const char *order[] = {"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
+                           "cmdNext"};
+    for (const char *next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(FocusedName(), QLatin1String(next));
+    }
+    QCOMPARE(child<QWidget>("cmdExit")->focusPolicy(), Qt::NoFocus);
+}
+
+void TestMainWindow::validatesEntriesInOrder_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty: the entries pass
+    QTest::addColumn<QString>("focus"); // where the focus is after the message
+
+    const QString first = QStringLiteral("Please Enter Your First Name");
+    const QString last = QStringLiteral("Please Enter Your Last Name");
+    const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+    const QString thirtyFirst = QStringLiteral("Please Enter Correct Date Or Month !");
+
+    QTest::newRow("both names empty") << "" << "" << 1 << 1 << 1900 << first << "txtFirstName";
+    QTest::newRow("last name empty") << "JOHN" << "" << 1 << 1 << 1900 << last << "txtLastName";
+    QTest::newRow("first name empty, date wrong")
+        << "" << "SMITH" << 31 << 2 << 1901 << first << "txtFirstName";
+    QTest::newRow("blanks pass as names") << " " << "  " << 1 << 1 << 1900 << "" << "";
+    QTest::newRow("29 February 1900 is no date") << "A" << "B" << 29 << 2 << 1900 << february
+                                                 << "cmdNext";
+    QTest::newRow("29 February 2000") << "A" << "B" << 29 << 2 << 2000 << "" << "";
+    QTest::newRow("29 February 2048") << "A" << "B" << 29 << 2 << 2048 << "" << "";
+    QTest::newRow("29 February 1901") << "A" << "B" << 29 << 2 << 1901 << february << "cmdNext";
+    QTest::newRow("28 February 1901") << "A" << "B" << 28 << 2 << 1901 << "" << "";
+    QTest::newRow("30 February 2000") << "A" << "B" << 30 << 2 << 2000 << february << "cmdNext";
+    QTest::newRow("31 February 2004") << "A" << "B" << 31 << 2 << 2004 << february << "cmdNext";
+    QTest::newRow("31 April") << "A" << "B" << 31 << 4 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("31 June") << "A" << "B" << 31 << 6 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("31 September") << "A" << "B" << 31 << 9 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("31 November") << "A" << "B" << 31 << 11 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("30 April") << "A" << "B" << 30 << 4 << 1990 << "" << "";
+    QTest::newRow("31 May") << "A" << "B" << 31 << 5 << 1990 << "" << "";
+    QTest::newRow("31 December 2050") << "A" << "B" << 31 << 12 << 2050 << "" << "";
+}
+
+void TestMainWindow::validatesEntriesInOrder()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    child<QLineEdit>("txtFirstName")->setText(first);
+    child<QLineEdit>("txtLastName")->setText(last);
+    child<QComboBox>("cboDate")->setCurrentIndex(day - 1);
+    child<QComboBox>("cboMonth")->setCurrentIndex(month - 1);
+    child<QComboBox>("cboYear")->setCurrentIndex(year - 1900);
+
+    QSignalSpy next(m_window, &MainWindow::nextRequested);
+    MessageBoxAnswerer answerer;
+    QTest::mouseClick(child<QPushButton>("cmdNext"), Qt::LeftButton);
+
+    if (message.isEmpty()) {
+        QVERIFY(answerer.seen.isEmpty());
+        QCOMPARE(next.count(), 1);
+        return;
+    }
+    QCOMPARE(next.count(), 0);
+    QCOMPARE(answerer.seen.size(), 1);
+    const auto &seen = answerer.seen.first();
+    QCOMPARE(seen.text, message);
+    QCOMPARE(seen.title, u"Vorn Color Numerology");
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QTRY_COMPARE(FocusedName(), focus);
+    QCOMPARE(child<QLineEdit>("txtFirstName")->text(), first);
+    QCOMPARE(child<QComboBox>("cboDate")->currentIndex(), day - 1);
+}
+
+void TestMainWindow::fileNextValidatesLikeTheButton()
+{
+    QSignalSpy next(m_window, &MainWindow::nextRequested);
+    MessageBoxAnswerer answerer;
+    child<QAction>("mnuNext")->trigger();
+    QCOMPARE(answerer.texts(), QStringList{u"Please Enter Your First Name"_s});
+    QTRY_COMPARE(FocusedName(), u"txtFirstName");
+
+    child<QLineEdit>("txtFirstName")->setText(QStringLiteral("JOHN"));
+    child<QLineEdit>("txtLastName")->setText(QStringLiteral("SMITH"));
+    child<QAction>("mnuNext")->trigger();
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(next.count(), 1);
+}
+
+void TestMainWindow::menusAndLabelsAskForTheirPages_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<Page>("page");
+
+    QTest::newRow("mnuOnline") << "mnuOnline" << Page::HelpPage;
+    QTest::newRow("mnuVisit") << "mnuVisit" << Page::HomePage;
+    QTest::newRow("mnuUpdate") << "mnuUpdate" << Page::DownloadPage;
+    QTest::newRow("mnuDonate") << "mnuDonate" << Page::DonationPage;
+    QTest::newRow("mkmoney") << "mkmoney" << Page::FullBrandPage;
+    QTest::newRow("Label2") << "Label2" << Page::FullBrandPage;
+    QTest::newRow("Label61") << "Label61" << Page::HomePage;
+    QTest::newRow("lblCobrand") << "lblCobrand" << Page::CoBrandPage;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << Page::FullBrandPage;
+}
+
+void TestMainWindow::menusAndLabelsAskForTheirPages()
+{
+    QFETCH(QString, trigger);
+    QFETCH(Page, page);
+
+    QSignalSpy links(m_window, &MainWindow::linkRequested);
+    if (auto *action = m_window->findChild<QAction *>(trigger)) {
+        action->trigger();
+    } else {
+        auto *label = m_window->findChild<QLabel *>(trigger);
+        QVERIFY(label);
+        label->raise(); // the offer labels share one place; click the one in front
+        QTest::mouseClick(label, Qt::RightButton);
+        QCOMPARE(links.count(), 0);
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(label->width() - 2, 2));
+    }
+    QCOMPARE(links.count(), 1);
+    QCOMPARE(links.first().first().value<Page>(), page);
+}
+
+void TestMainWindow::aboutAndExitAreAskedFor()
+{
+    QSignalSpy about(m_window, &MainWindow::aboutRequested);
+    QSignalSpy leaving(m_window, &MainWindow::leaving);
+    child<QAction>("mnuAbout")->trigger();
+    QCOMPARE(about.count(), 1);
+    QCOMPARE(leaving.count(), 0);
+
+    child<QAction>("mnuExit")->trigger();
+    QCOMPARE(leaving.count(), 1);
+    QVERIFY(!m_window->isVisible());
+
+    m_window->show();
+    QTest::mouseClick(child<QPushButton>("cmdExit"), Qt::LeftButton);
+    QCOMPARE(leaving.count(), 2);
+
+    m_window->show();
+    m_window->close();
+    QCOMPARE(leaving.count(), 3);
+}
+
+void TestMainWindow::stacksTheOfferLabelsAsAsked()
+{
+    QWidget *frame = child<QWidget>("fraFullBrand");
+    auto topmost = [frame] {
+        return frame->childAt(Twips(120) + 5, Twips(165) + 5)->objectName();
+    };
+    QCOMPARE(topmost(), u"lblFullBrand");
+    m_window->bringCobrandToFront();
+    QCOMPARE(topmost(), u"lblCobrand");
+    m_window->bringFullBrandToFront();
+    QCOMPARE(topmost(), u"lblFullBrand");
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,347 @@
+#include <windows/imagelist.h>
+#include <windows/layout.h>
+#include <windows/resultswindow.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace vorn;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(vorn::ReadingCategory)
+Q_DECLARE_METATYPE(vorn::Page)
+
+namespace {
+
+QString Str(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+struct TabNames {
+    const char *number, *primaryColor, *primaryDesc, *primaryPicture;
+    const char *secondaryColor, *secondaryDesc, *secondaryPicture, *keywords, *interpretation;
+};
+
+TabNames Names(ReadingCategory category)
+{
+    switch (category) {
+    case ReadingCategory::LifeJourney:
+        return {"lblLifeJourneyNumber", "lblLifeJourneyPrimaryColor",
+                "txtLifeJourneyPrimaryColorDesc", "picLifeJourneyPrimaryColor",
+                "lblLifeJourneySecondaryColor", "txtLifeJourneySecondaryColorDesc",
+                "picLifeJourneySecondaryColor", "lblLifeJourneyKeywords",
+                "txtLifeJourneyNumberDisplay"};
+    case ReadingCategory::Soul:
+        return {"lblSoulNumber", "lblSoulPrimaryColor", "txtSoulPrimaryColorDesc",
+                "picSoulPrimaryColor", "lblSoulSecondaryColor", "txtSoulSecondaryColorDesc",
+                "picSoulSecondaryColor", "lblSoulKeywords", "txtSoulUrgeNumberDisplay"};
+    case ReadingCategory::Personality:
+        break;
+    }
+    return {"lblPersonalityNumber", "lblPersonalityPrimaryColor",
+            "txtPersonalityPrimaryColorDesc", "picPersonalityPrimaryColor",
+            "lblPersonalitySecondaryColor", "txtPersonalitySecondaryColorDesc",
+            "picPersonalitySecondaryColor", "lblPersonalityKeywords",
+            "txtPersonalityNumberDisplay"};
+}
+
+const QString DesignKeywords = QStringLiteral(
+    "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, Passion");
+
+bool SamePicture(const QPixmap &shown, const QPixmap &swatch)
+{
+    return !shown.isNull() && shown.toImage() == swatch.toImage();
+}
+
+} // namespace
+
+class TestResultsWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void swatchesLoadAtTheirIndex_data();
+    void swatchesLoadAtTheirIndex();
+    void showsItsDesignBeforeAnythingIsWritten();
+    void placesTabControlsAsDesigned_data();
+    void placesTabControlsAsDesigned();
+    void writesWhatTheCatalogueDecides_data();
+    void writesWhatTheCatalogueDecides();
+    void interpretationBoxOpensAtTheTop();
+    void linksBackAndCloseAreAskedFor_data();
+    void linksBackAndCloseAreAskedFor();
+
+private:
+    template<typename T>
+    T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+
+    ResultsWindow *m_window = nullptr;
+    ImageList m_images;
+};
+
+void TestResultsWindow::init()
+{
+    m_window = new ResultsWindow;
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void TestResultsWindow::cleanup()
+{
+    delete m_window;
+}
+
+void TestResultsWindow::swatchesLoadAtTheirIndex_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QColor>("colour");
+    const QColor colours[] = {0x0000FF, 0xFF7F50, 0xFFD700, 0x008000, 0x4B0082,
+                              0xFF00FF, 0x808000, 0xFFA500, 0xFF0000, 0x40E0D0,
+                              0x8F00FF, 0xFFFF00, 0xF4A6C0};
+    for (int i = 1; i <= ImageList::Count; ++i)
+        QTest::newRow(qPrintable(QString::number(i))) << i << colours[i - 1];
+}
+
+void TestResultsWindow::swatchesLoadAtTheirIndex()
+{
+    QFETCH(int, index);
+    QFETCH(QColor, colour);
+    const QPixmap picture = m_images.picture(index);
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), QSize(25, 25));
+    const QColor centre = picture.toImage().pixelColor(12, 12);
+    QVERIFY2(qAbs(centre.red() - colour.red()) <= 3 && qAbs(centre.green() - colour.green()) <= 3
+                 && qAbs(centre.blue() - colour.blue()) <= 3,
+             qPrintable(centre.name()));
+    QVERIFY(m_images.picture(0).isNull());
+    QVERIFY(m_images.picture(ImageList::Count + 1).isNull());
+    QVERIFY(m_images.picture(-1).isNull());
+}
+
+void TestResultsWindow::showsItsDesignBeforeAnythingIsWritten()
+{
+    QCOMPARE(m_window->objectName(), u"frmDisplay");
+    QCOMPARE(m_window->windowTitle(), u"Vorn Color Numerology v1.0");
+    QCOMPARE(m_window->size(), QSize(497, 489));
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    auto *tabs = child<QTabWidget>("SSTab1");
+    QCOMPARE(tabs->count(), 3);
+    QCOMPARE(tabs->tabText(0), u"Life Journey Number");
+    QCOMPARE(tabs->tabText(1), u"Soul Number");
+    QCOMPARE(tabs->tabText(2), u"Personality Number");
+    QCOMPARE(tabs->currentIndex(), 2);
+
+    for (ReadingCategory category : ReadingCategories) {
+        const TabNames n = Names(category);
+        for (const char *label : {n.number, n.primaryColor, n.secondaryColor})
+            QCOMPARE(child<QLabel>(label)->text(), QLatin1String(label));
+        QCOMPARE(child<QLabel>(n.keywords)->text(), DesignKeywords);
+        for (const char *box : {n.primaryDesc, n.secondaryDesc, n.interpretation}) {
+            auto *edit = child<QPlainTextEdit>(box);
+            QVERIFY(edit->toPlainText().isEmpty());
+            QVERIFY(edit->isReadOnly());
+            QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+            QCOMPARE(edit->palette().color(QPalette::Text), QColor(Qt::blue));
+            QVERIFY(!edit->font().bold());
+        }
+        for (const char *picture : {n.primaryPicture, n.secondaryPicture})
+            QVERIFY(child<QLabel>(picture)->pixmap().isNull());
+        QCOMPARE(child<QLabel>(n.number)->font().pointSizeF(), 14.25);
+        QCOMPARE(child<QLabel>(n.number)->palette().color(QPalette::WindowText),
+                 QColor(Qt::blue));
+        QCOMPARE(child<QLabel>(n.keywords)->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
+    }
+    QCOMPARE(child<QLabel>("Label12")->text(), u"Soul Number");
+    QCOMPARE(child<QLabel>("Label16")->text(), u"Secondary Color");
+    QCOMPARE(child<QLabel>("Label7")->text(), u"Interpretation");
+    QCOMPARE(child<QLabel>("Label14")->text(), u"Keywords");
+    QCOMPARE(child<QLabel>("Label10")->text(), u"Primary Color");
+    QCOMPARE(child<QPushButton>("cmdback")->text(), u"&Back");
+    QVERIFY(child<QPushButton>("cmdback")->font().bold());
+
+    // The co-branding offer is in front of the full-branding one.
+    QWidget *frame = child<QWidget>("fraFullBrand");
+    QCOMPARE(frame->childAt(20, 20)->objectName(), u"lblCobrand");
+    QCOMPARE(frame->childAt(Twips(5880) + 10, Twips(240) + 10)->objectName(), u"cmdback");
+}
+
+void TestResultsWindow::placesTabControlsAsDesigned_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("twips");
+
+    auto row = [](const char *name, int l, int t, int w, int h) {
+        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h);
+    };
+    row("lblLifeJourneyNumber", 2640, 240, 3570, 345);
+    row("lblSoulNumber", 2610, 240, 2400, 345);
+    row("lblPersonalityNumber", 2610, 240, 3510, 345);
+    row("txtLifeJourneyPrimaryColorDesc", 2640, 915, 4140, 795);
+    row("txtSoulPrimaryColorDesc", 2610, 915, 4125, 795);
+    row("txtPersonalityPrimaryColorDesc", 2640, 915, 4140, 795);
+    row("picSoulPrimaryColor", 6840, 915, 405, 405);
+    row("txtLifeJourneySecondaryColorDesc", 2640, 2115, 4140, 795);
+    row("txtSoulSecondaryColorDesc", 2610, 2115, 4125, 795);
+    row("txtPersonalitySecondaryColorDesc", 2610, 2115, 4125, 795);
+    row("picPersonalitySecondaryColor", 6840, 2115, 405, 405);
+    row("lblLifeJourneyKeywords", 2640, 2955, 4515, 615);
+    row("lblSoulKeywords", 2610, 2955, 4515, 615);
+    row("txtPersonalityNumberDisplay", 120, 3555, 7140, 1755);
+    row("cmdback", 5880, 240, 1455, 375);
+    row("lblCobrand", 120, 165, 5985, 615);
+    row("SSTab1", 0, 720, 7455, 5775);
+    row("fraFullBrand", 0, 6480, 7455, 855);
+}
+
+void TestResultsWindow::placesTabControlsAsDesigned()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, twips);
+    QWidget *widget = m_window->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    const QRect expected(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()),
+                         Twips(twips.height()));
+    QCOMPARE(widget->geometry(), expected);
+    // Secondary rows of the Personality tab sit lower than the other tabs'.
+    QCOMPARE(child<QWidget>("lblPersonalitySecondaryColor")->y(), Twips(1875));
+    QCOMPARE(child<QWidget>("Label16")->y(), Twips(1875));
+    QCOMPARE(child<QWidget>("lblSoulSecondaryColor")->y(), Twips(1755));
+}
+
+void TestResultsWindow::writesWhatTheCatalogueDecides_data()
+{
+    QTest::addColumn<ReadingCategory>("category");
+    QTest::addColumn<int>("number");
+    for (ReadingCategory category : ReadingCategories) {
+        for (int n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22, 10, 33, -1}) {
+            const QString name = Str(TabCaption(category)) + u' ' + QString::number(n);
+            QTest::newRow(qPrintable(name)) << category << n;
+        }
+    }
+}
+
+void TestResultsWindow::writesWhatTheCatalogueDecides()
+{
+    QFETCH(ReadingCategory, category);
+    QFETCH(int, number);
+    const auto n = static_cast<std::int16_t>(number);
+    m_window->ApplyCatalogueRecord(category, n, m_images);
+    const TabNames names = Names(category);
+    const QString intro = Str(CategoryIntro(category));
+
+    const CatalogueRecord *record = FindCatalogueRecord(category, n);
+    if (!record && n == 0 && category == ReadingCategory::Personality)
+        record = FindCatalogueRecord(category, 7);
+
+    auto text = [this](const char *name) { return child<QLabel>(name)->text(); };
+    auto box = [this](const char *name) { return child<QPlainTextEdit>(name)->toPlainText(); };
+    auto picture = [this](const char *name) { return child<QLabel>(name)->pixmap(); };
+
+    if (record) {
+        QCOMPARE(text(names.number), Str(record->NumberCaption));
+        QCOMPARE(text(names.primaryColor), Str(record->PrimaryColor));
+        QCOMPARE(box(names.primaryDesc), Str(record->PrimaryColorDesc));
+        QVERIFY(SamePicture(picture(names.primaryPicture), m_images.picture(record->PrimaryPicture)));
+        QVERIFY(SamePicture(picture(names.secondaryPicture),
+                            m_images.picture(record->SecondaryPicture)));
+        QCOMPARE(box(names.secondaryDesc), Str(record->SecondaryColorDesc));
+        QCOMPARE(text(names.secondaryColor), Str(record->SecondaryColor));
+        QCOMPARE(text(names.keywords), Str(record->Keywords));
+        QCOMPARE(box(names.interpretation), intro + u"\n\n" + Str(record->Interpretation));
+    } else if (n == 0) {
+        QCOMPARE(text(names.number), u"0");
+        QCOMPARE(text(names.primaryColor), QString());
+        QCOMPARE(text(names.secondaryColor), QString());
+        QCOMPARE(text(names.keywords), QString());
+        QCOMPARE(box(names.primaryDesc), QString());
+        QCOMPARE(box(names.secondaryDesc), QString());
+        QVERIFY(picture(names.primaryPicture).isNull());
+        QVERIFY(picture(names.secondaryPicture).isNull());
+        QCOMPARE(box(names.interpretation), intro + u"\n\n");
+    } else {
+        QCOMPARE(text(names.number), QLatin1String(names.number));
+        QCOMPARE(text(names.primaryColor), QLatin1String(names.primaryColor));
+        QCOMPARE(text(names.secondaryColor), QLatin1String(names.secondaryColor));
+        QCOMPARE(text(names.keywords), DesignKeywords);
+        QCOMPARE(box(names.primaryDesc), QString());
+        QVERIFY(picture(names.primaryPicture).isNull());
+        QCOMPARE(box(names.interpretation), intro + u"\n\n");
+    }
+    // One blank line between intro and interpretation, never two intros.
+    const QString shown = box(names.interpretation);
+    QCOMPARE(shown.count(intro), 1);
+    QCOMPARE(shown.indexOf(u"\n\n"), intro.size());
+    QVERIFY(!shown.contains(u'\r'));
+
+    // The other tabs are left as loaded.
+    for (ReadingCategory other : ReadingCategories) {
+        if (other != category)
+            QCOMPARE(text(Names(other).number), QLatin1String(Names(other).number));
+    }
+}
+
+void TestResultsWindow::interpretationBoxOpensAtTheTop()
+{
+    for (ReadingCategory category : ReadingCategories)
+        m_window->ApplyCatalogueRecord(category, 1, m_images);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    auto *tabs = child<QTabWidget>("SSTab1");
+    for (ReadingCategory category : ReadingCategories) {
+        tabs->setCurrentIndex(static_cast<int>(category));
+        auto *box = child<QPlainTextEdit>(Names(category).interpretation);
+        QCOMPARE(box->textCursor().position(), 0);
+        QVERIFY(!box->textCursor().hasSelection());
+        QCOMPARE(box->verticalScrollBar()->value(), 0);
+        QVERIFY(box->verticalScrollBar()->maximum() > 0); // the text is longer than the box
+    }
+}
+
+void TestResultsWindow::linksBackAndCloseAreAskedFor_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<Page>("page");
+    QTest::newRow("Label61") << "Label61" << Page::HomePage;
+    QTest::newRow("lblCobrand") << "lblCobrand" << Page::CoBrandPage;
+    QTest::newRow("lblFullBrand") << "lblFullBrand" << Page::FullBrandPage;
+}
+
+void TestResultsWindow::linksBackAndCloseAreAskedFor()
+{
+    QFETCH(QString, label);
+    QFETCH(Page, page);
+    m_window->show();
+    QSignalSpy links(m_window, &ResultsWindow::linkRequested);
+    QSignalSpy back(m_window, &ResultsWindow::backRequested);
+    QSignalSpy leaving(m_window, &ResultsWindow::leaving);
+
+    auto *link = m_window->findChild<QLabel *>(label);
+    link->raise();
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(links.count(), 1);
+    QCOMPARE(links.first().first().value<Page>(), page);
+    QVERIFY(m_window->isVisible());
+
+    QTest::mouseClick(child<QPushButton>("cmdback"), Qt::LeftButton);
+    QCOMPARE(back.count(), 1);
+    QCOMPARE(leaving.count(), 0);
+    m_window->close();
+    QCOMPARE(leaving.count(), 1);
+}
+
+QTEST_MAIN(TestResultsWindow)
+#include "tst_resultswindow.moc"

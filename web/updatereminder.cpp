@@ -1,0 +1,60 @@
+#include "updatereminder.h"
+
+#include <QSettings>
+
+namespace vorn {
+
+QString SettingsGroup()
+{
+    return QStringLiteral("Settings");
+}
+
+QString DurationKey()
+{
+    return QStringLiteral("Duration");
+}
+
+QString UpdateQuestion()
+{
+    // A plain line feed: a lone carriage return does not break the line in a Qt message box.
+    return QStringLiteral("There maybe an update to this software available\n"
+                          "Do you want to check for an update?");
+}
+
+namespace {
+
+QString DurationPath()
+{
+    return SettingsGroup() + u'/' + DurationKey();
+}
+
+void StoreToday(QSettings &settings, QDate today)
+{
+    // An ISO date reads back the same under any locale.
+    settings.setValue(DurationPath(), today.toString(Qt::ISODate));
+    settings.sync();
+}
+
+} // namespace
+
+void UpdateReminder(QSettings &settings, QDate today, const std::function<bool()> &askUser,
+                    const std::function<void()> &openDownloadPage)
+{
+    const QString stored = settings.value(DurationPath()).toString();
+    const QDate last = QDate::fromString(stored.trimmed(), Qt::ISODate);
+    // A value that is not a date counts as a first start, so that one damaged value cannot
+    // silence the reminder for good.
+    if (!last.isValid()) {
+        StoreToday(settings, today);
+        return;
+    }
+    if (qAbs(last.daysTo(today)) <= ReminderQuietDays)
+        return;
+
+    const bool yes = askUser();
+    StoreToday(settings, today);
+    if (yes)
+        openDownloadPage();
+}
+
+} // namespace vorn

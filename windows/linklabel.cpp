@@ -1,0 +1,36 @@
+#include "linklabel.h"
+
+#include <QMouseEvent>
+
+namespace vorn {
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        Q_EMIT clicked();
+}
+
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)
+    : LinkLabel(text, parent)
+{
+    unsetCursor();
+}
+
+} // namespace vorn

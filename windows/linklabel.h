@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QLabel>
+
+namespace vorn {
+
+// A label that acts as a link: the hand cursor, and a left click anywhere on it emits clicked().
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A label that reacts to a click like a link but keeps the ordinary arrow cursor.
+class ClickableLabel : public LinkLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+};
+
+} // namespace vorn

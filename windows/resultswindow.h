@@ -1,0 +1,63 @@
+#pragma once
+
+#include <catalogue/catalogue.h>
+#include <web/pages.h>
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace vorn {
+
+class ImageList;
+
+// frmDisplay: one reading on three tabs, Life Journey, Soul and Personality, with the
+// Personality tab in front. Created afresh for every reading and filled before it is shown.
+class ResultsWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ResultsWindow(QWidget *parent = nullptr);
+
+    // Writes what the catalogue decides for the number on the category's tab, pictures taken
+    // from images, and fills the category's interpretation box.
+    void ApplyCatalogueRecord(ReadingCategory category, std::int16_t number,
+                              const ImageList &images);
+
+Q_SIGNALS:
+    void backRequested();
+    void linkRequested(vorn::Page page);
+    // The window is being closed, by Back or by the user.
+    void leaving();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    struct Tab {
+        QLabel *number = nullptr;
+        QLabel *primaryColor = nullptr;
+        QPlainTextEdit *primaryColorDesc = nullptr;
+        QLabel *primaryPicture = nullptr;
+        QLabel *secondaryColor = nullptr;
+        QPlainTextEdit *secondaryColorDesc = nullptr;
+        QLabel *secondaryPicture = nullptr;
+        QLabel *keywords = nullptr;
+        QPlainTextEdit *interpretation = nullptr;
+    };
+
+    QWidget *buildTab(ReadingCategory category, Tab &tab);
+    void fillInterpretationBox(QPlainTextEdit *box, const TabFill &fill);
+
+    QTabWidget *m_tabs = nullptr;
+    std::array<Tab, 3> m_tabControls;
+    bool m_centred = false;
+};
+
+} // namespace vorn

@@ -1,0 +1,352 @@
+#include "supportwindow.h"
+
+#include "layout.h"
+#include "linklabel.h"
+#include "messages.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include <algorithm>
+#include <limits>
+
+namespace vorn {
+
+namespace {
+
+const QColor Navy{0, 0, 128};
+const QColor LinkBlue{0, 0, 192};
+const QColor White{255, 255, 255};
+const QColor Yellow{255, 255, 0};
+
+QString CatalogueParagraph()
+{
+    // The run of blanks is what pushes the second paragraph onto a line of its own when the
+    // label wraps.
+    return QStringLiteral("If you have enjoyed this software you will surely be interested in "
+                          "our other Lorewell Softwares. From a single software, we have now "
+                          "grown to become the world")
+        + QChar(u'\u2019')
+        + QStringLiteral("s largest resource of Lorewell Softwares. Be it astrology, psychic, "
+                         "tarot, numerology or occult, we have programs in all fields thus "
+                         "giving our users a wide choice depending on their interests.")
+        + QString(61, u' ')
+        + QStringLiteral("All the programs in the Lorewell Softwares suite are simple and easy "
+                         "to use. They are not only fun to use but also very informative. Try "
+                         "them out today and share your experience with your friends and "
+                         "family. ");
+}
+
+// A navy panel with a white caption. The text roles stay those of the application, so that
+// the fields and the button inside keep their ordinary colours.
+QGroupBox *makePanel(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setFont(Verdana(9.75, true));
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, Navy);
+    palette.setColor(QPalette::WindowText, White);
+    frame->setPalette(palette);
+    return frame;
+}
+
+QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, QWidget *parent)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(font);
+    return label;
+}
+
+// Inside a navy panel: the colours a field would have on the window itself.
+void keepFieldColors(QWidget *widget)
+{
+    const QPalette standard = QWidget().palette();
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setColor(group, role, standard.color(group, role));
+    widget->setPalette(palette);
+}
+
+QLineEdit *makeField(const char *name, const QString &text, QWidget *parent)
+{
+    auto *field = new QLineEdit(text, parent);
+    field->setObjectName(QLatin1String(name));
+    field->setMaxLength(std::numeric_limits<int>::max());
+    keepFieldColors(field);
+    return field;
+}
+
+QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+const std::array<QString, 4> &SupportMessages()
+{
+    static const std::array<QString, 4> messages = {
+        QStringLiteral("Lorewell Softwares, such as this can be created and maintained only with "
+                       "your support. The best way to support Lorewell is to visit Lorewell "
+                       "regularly and take part in the discussions and other activities on the "
+                       "board."),
+        QStringLiteral("Visit Lorewell regularly. Support Lorewell by taking part in the "
+                       "discussions and other activities. These softwares cannot be supported "
+                       "and maintained, without you regularly visiting Lorewell"),
+        QStringLiteral("Lorewell is a FREE online discussion forum for all things mystic. To "
+                       "help Lorewell develop and maintain this software visit Lorewell "
+                       "regularly."),
+        QStringLiteral("Lorewell needs your help. All you need to do is visit Lorewell regularly "
+                       "and take part in the various discussions and activites to help us "
+                       "maintain and develop more Lorewell Softwares."),
+    };
+    return messages;
+}
+
+int SupportMessageIndex(float u)
+{
+    const float scaled = u * 4.0f;
+    if (!(scaled >= 0.0f)) // also NaN
+        return 0;
+    if (scaled >= 3.0f)
+        return 3;
+    return static_cast<int>(scaled);
+}
+
+SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmNagScreen2"));
+    setWindowTitle(WindowCaption());
+    setWindowIcon(ProgramIcon());
+    setCloseOnlyFrame(this);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setFont(DialogFont());
+    setClientSize(this, 11115, 4725);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, White);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto *picture1 = new QLabel(this);
+    picture1->setObjectName(QStringLiteral("Picture1"));
+    picture1->setPixmap(ProgramIcon().pixmap(32, 32));
+    picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(picture1, 360, 120, 540, 540);
+
+    auto *label1 = makeLabel("Label1", WindowCaption(), DialogFont(18), this);
+    label1->setWordWrap(false);
+    place(label1, 1080, 240, 4320, 435);
+
+    const auto &messages = SupportMessages();
+    const auto index = static_cast<std::size_t>(
+        std::clamp(messageIndex, 0, static_cast<int>(messages.size()) - 1));
+    place(makeLabel("Label2", messages[index], Verdana(9.75, true), this), 120, 840, 6975, 1095);
+
+    m_check1 = new QCheckBox(QStringLiteral("Click Here To Visit Lorewell Now"), this);
+    m_check1->setObjectName(QStringLiteral("Check1"));
+    m_check1->setFont(Verdana(14.25));
+    m_check1->setCursor(Qt::PointingHandCursor);
+    setTextColor(m_check1, LinkBlue);
+    place(m_check1, 30, 2040, 7185, 555);
+    connect(m_check1, &QCheckBox::clicked, this, &SupportWindow::Check1_Click);
+
+    m_cmdClose = makeButton("cmdClose", QStringLiteral("E&xit"), this);
+    place(m_cmdClose, 6000, 2760, 1245, 375);
+    connect(m_cmdClose, &QPushButton::clicked, this, &SupportWindow::quitRequested);
+
+    auto *frame2 = makePanel("Frame2", QStringLiteral("Refer A Friend"), this);
+    place(frame2, 120, 3240, 7065, 1455);
+
+    m_txtName = makeField("txtName", NamePlaceholder(), frame2);
+    place(m_txtName, 85, 360, 3375, 285);
+    m_txtEmail = makeField("txtEmail", EmailPlaceholder(), frame2);
+    place(m_txtEmail, 3600, 360, 3375, 285);
+    m_txtFriendName = makeField("txtFriendName", FriendNamePlaceholder(), frame2);
+    place(m_txtFriendName, 85, 720, 3375, 285);
+    m_txtFriendEmail = makeField("txtFriendEmail", FriendEmailPlaceholder(), frame2);
+    place(m_txtFriendEmail, 3600, 720, 3375, 285);
+
+    m_cmdSubmit = makeButton("cmdSubmit", QStringLiteral("Refer A Friend &Now"), frame2);
+    m_cmdSubmit->setFont(Verdana(8.25, true));
+    keepFieldColors(m_cmdSubmit);
+    place(m_cmdSubmit, 1920, 1080, 3375, 285);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &SupportWindow::cmdSubmit_Click);
+
+    // Designed below the frame's lower edge, so it is never seen; it still takes the focus.
+    m_txtMessage = new QPlainTextEdit(frame2);
+    m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
+    m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_txtMessage->setTabChangesFocus(true);
+    keepFieldColors(m_txtMessage);
+    setFieldText(m_txtMessage, MessagePlaceholder() + QStringLiteral("\r\n"));
+    place(m_txtMessage, 4800, 3600, 1815, 495);
+
+    auto *frame6 = makePanel("Frame6", QStringLiteral("Download Lorewell Softwares"), this);
+    place(frame6, 7320, 120, 3735, 4575);
+
+    auto *label3 = makeLabel("Label3", CatalogueParagraph(), Verdana(9), frame6);
+    setTextColor(label3, White);
+    place(label3, 120, 360, 3495, 3855);
+
+    auto *lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Lorewell Softwares"),
+                                      frame6);
+    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome->setFont(Verdana(9, true, true));
+    setTextColor(lblGoToHome, Yellow);
+    place(lblGoToHome, 75, 4250, 3585, 210);
+    connect(lblGoToHome, &LinkLabel::clicked, this,
+            [this] { Q_EMIT linkRequested(Page::SoftwareCataloguePage); });
+
+    for (QWidget *field : std::initializer_list<QWidget *>{m_txtName, m_txtEmail, m_txtFriendName,
+                                                           m_txtFriendEmail, m_txtMessage})
+        field->installEventFilter(this);
+
+    QWidget::setTabOrder(m_cmdClose, m_check1);
+    QWidget::setTabOrder(m_check1, m_txtName);
+    QWidget::setTabOrder(m_txtName, m_cmdSubmit);
+    QWidget::setTabOrder(m_cmdSubmit, m_txtEmail);
+    QWidget::setTabOrder(m_txtEmail, m_txtFriendEmail);
+    QWidget::setTabOrder(m_txtFriendEmail, m_txtFriendName);
+    QWidget::setTabOrder(m_txtFriendName, m_txtMessage);
+    QWidget::setTabOrder(m_txtMessage, m_cmdClose);
+    m_cmdClose->setFocus();
+}
+
+ReferralValues SupportWindow::fields() const
+{
+    return {fieldText(m_txtName), fieldText(m_txtEmail), fieldText(m_txtMessage),
+            fieldText(m_txtFriendName), fieldText(m_txtFriendEmail)};
+}
+
+QString SupportWindow::fieldText(const QWidget *field) const
+{
+    if (field != m_txtMessage)
+        return static_cast<const QLineEdit *>(field)->text();
+    // The document keeps lines as blocks; the message travels with the CR LF line breaks it
+    // was given, so that the untouched "Your Message" CR LF stays what it was.
+    QString text;
+    for (QTextBlock block = m_txtMessage->document()->begin(); block.isValid();
+         block = block.next()) {
+        if (block != m_txtMessage->document()->begin())
+            text += QStringLiteral("\r\n");
+        text += block.text();
+    }
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+void SupportWindow::setFieldText(QWidget *field, const QString &text)
+{
+    if (field == m_txtMessage)
+        m_txtMessage->setPlainText(text);
+    else
+        static_cast<QLineEdit *>(field)->setText(text);
+}
+
+QString SupportWindow::placeholderOf(const QObject *field) const
+{
+    if (field == m_txtName)
+        return NamePlaceholder();
+    if (field == m_txtEmail)
+        return EmailPlaceholder();
+    if (field == m_txtFriendName)
+        return FriendNamePlaceholder();
+    if (field == m_txtFriendEmail)
+        return FriendEmailPlaceholder();
+    return MessagePlaceholder();
+}
+
+bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *field = static_cast<QWidget *>(watched);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+    case QEvent::FocusOut: {
+        // Switching to another window (a message box, another program) or opening a context
+        // menu does not enter or leave the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        const QString trimmed = TrimBlanks(fieldText(field));
+        if (event->type() == QEvent::FocusIn && trimmed == placeholderOf(field))
+            setFieldText(field, QString());
+        else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
+            setFieldText(field, placeholderOf(field));
+        break;
+    }
+    case QEvent::KeyPress:
+        if ((field == m_txtEmail || field == m_txtFriendEmail)
+            && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
+            ShowMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
+                        QMessageBox::Critical);
+            field->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void SupportWindow::Check1_Click()
+{
+    if (!m_check1->isChecked())
+        return;
+    m_check1->setChecked(false);
+    Q_EMIT linkRequested(Page::HomePage);
+}
+
+void SupportWindow::cmdSubmit_Click()
+{
+    const ReferralValues values = TrimmedValues(fields());
+    auto fail = [this](const char *message) {
+        ShowMessage(this, QLatin1String(message), QMessageBox::Critical);
+    };
+    if (values.email == values.friendEmail)
+        return fail("Please Enter Distinct Email Addresses");
+    if (!values.email.contains(u'@') || !values.friendEmail.contains(u'@'))
+        return fail("Please Enter Proper Email Address");
+    if (!values.email.contains(u'.') || !values.friendEmail.contains(u'.'))
+        return fail("Please Enter Proper Email Address");
+    Q_EMIT tellAFriendRequested(values);
+}
+
+void SupportWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT quitRequested();
+}
+
+void SupportWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!m_centred) {
+        m_centred = true;
+        centreOnScreen(this);
+    }
+}
+
+} // namespace vorn

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <web/pages.h>
+#include <web/tellafriend.h>
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vorn {
+
+// The four support messages; SupportMessageIndex(u) picks one for a draw u in [0, 1), taking
+// the integer part of 4u in single precision.
+const std::array<QString, 4> &SupportMessages();
+int SupportMessageIndex(float u);
+
+// frmNagScreen2: shown when the user leaves the program. Asks for support of the maker's
+// community site, links to it and to the maker's catalogue, and carries the "Refer A Friend"
+// form. Stays on top of other windows. Closing it in any way ends the program.
+class SupportWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // messageIndex (0 to 3) chooses the support message shown in Label2.
+    explicit SupportWindow(int messageIndex, QWidget *parent = nullptr);
+
+    // The five fields as they stand now, untrimmed.
+    ReferralValues fields() const;
+
+Q_SIGNALS:
+    void linkRequested(vorn::Page page);
+    // The form's own checks passed: send these values (already trimmed of blanks).
+    void tellAFriendRequested(const vorn::ReferralValues &values);
+    // Exit was pressed or the window is being closed: the program ends.
+    void quitRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void cmdSubmit_Click();
+    void Check1_Click();
+    QString fieldText(const QWidget *field) const;
+    void setFieldText(QWidget *field, const QString &text);
+    QString placeholderOf(const QObject *field) const;
+
+    QPushButton *m_cmdClose = nullptr;
+    QCheckBox *m_check1 = nullptr;
+    QLineEdit *m_txtName = nullptr;
+    QLineEdit *m_txtEmail = nullptr;
+    QLineEdit *m_txtFriendName = nullptr;
+    QLineEdit *m_txtFriendEmail = nullptr;
+    QPlainTextEdit *m_txtMessage = nullptr;
+    QPushButton *m_cmdSubmit = nullptr;
+    bool m_centred = false;
+};
+
+} // namespace vorn

@@ -63,12 +63,9 @@ QUrl ProductHomePage()
 QUrl TellAFriendUrl(const ReferralValues &values)
 {
     const std::pair<const char *, QString> items[] = {
-        {"taf1", values.name},
-        {"taf2", values.email},
-        {"taf3", values.message},
-        {"taf4", values.friendName},
-        {"taf5", values.friendEmail},
-        {"taf6", ProductHomePage().toString(QUrl::FullyEncoded)},
+        {"taf1", values.name},        {"taf2", values.email},
+        {"taf3", values.message},     {"taf4", values.friendName},
+        {"taf5", values.friendEmail}, {"taf6", ProductHomePage().toString(QUrl::FullyEncoded)},
     };
     // QUrlQuery would leave "+" (and ";") as they are, and the page's form decoding reads "+"
     // as a blank; encoding everything but the unreserved characters keeps every value intact.
@@ -87,7 +84,8 @@ void SendTellAFriend(const ReferralValues &values,
                      const std::function<void(const QString &message)> &showMessage,
                      const std::function<void(const QUrl &url)> &open)
 {
-    const struct {
+    const struct
+    {
         const QString &value;
         QString placeholder;
         const char *message;

@@ -6,7 +6,7 @@ namespace vorn {
 
 QString DiscussionBoardBanner()
 {
-    return QStringLiteral("Join Lorewell, the free mystic discussion board: visit ") + MakerHost();
+    return QStringLiteral("Join the mystic discussions on Lorewell: ") + MakerHost();
 }
 
 QString CoBrandCaption()

@@ -126,15 +126,17 @@ void MainWindow::buildControls()
     setTextColor(fraName, Red);
     place(fraName, 80, 1440, 6255, 1605);
 
-    auto nameCaption = [fraName](const char *name, const char *caption) {
+    auto nameCaption = [fraName](const char *name, const char *caption, int left, int width) {
         QLabel *label = makeLabel(QLatin1String(name), QLatin1String(caption), fraName);
         label->setFont(DialogFont());
         setTextColor(label, Red);
-        return label;
+        place(label, left, 240, width, 195);
+        // Where the dialog face is missing its stand-in may be wider: never cut a caption.
+        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
     };
-    place(nameCaption("Label1", "First Name"), 120, 240, 750, 195);
-    place(nameCaption("Label4", "Middle Name"), 2160, 240, 1095, 195);
-    place(nameCaption("Label5", "Last Name"), 4200, 240, 765, 195);
+    nameCaption("Label1", "First Name", 120, 750);
+    nameCaption("Label4", "Middle Name", 2160, 1095);
+    nameCaption("Label5", "Last Name", 4200, 765);
 
     auto *typing = new UpperCaseTyping(this);
     auto nameBox = [fraName, typing](const char *name) {

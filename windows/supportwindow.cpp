@@ -4,6 +4,7 @@
 #include "linklabel.h"
 #include "messages.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -45,8 +46,8 @@ QString CatalogueParagraph()
                          "family. ");
 }
 
-// A navy panel with a white caption. The text roles stay those of the application, so that
-// the fields and the button inside keep their ordinary colours.
+// A navy panel with a white caption. Only the window roles change, so that the text and base
+// colours of the fields and the button inside stay the ordinary ones.
 QGroupBox *makePanel(const char *name, const QString &caption, QWidget *parent)
 {
     auto *frame = new QGroupBox(caption, parent);
@@ -74,7 +75,7 @@ QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, Q
 // Inside a navy panel: the colours a field would have on the window itself.
 void keepFieldColors(QWidget *widget)
 {
-    const QPalette standard = QWidget().palette();
+    const QPalette standard = QApplication::palette(widget);
     QPalette palette = widget->palette();
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
         for (const QPalette::ColorGroup group :
@@ -88,6 +89,7 @@ QLineEdit *makeField(const char *name, const QString &text, QWidget *parent)
     auto *field = new QLineEdit(text, parent);
     field->setObjectName(QLatin1String(name));
     field->setMaxLength(std::numeric_limits<int>::max());
+    field->setFont(DialogFont());
     keepFieldColors(field);
     return field;
 }
@@ -157,6 +159,9 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     auto *label1 = makeLabel("Label1", WindowCaption(), DialogFont(18), this);
     label1->setWordWrap(false);
     place(label1, 1080, 240, 4320, 435);
+    // The face that stands in for the old bitmap dialog font is wider than the design allowed
+    // for; the space to the right is empty, so the caption may run on rather than be cut.
+    label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
 
     const auto &messages = SupportMessages();
     const auto index = static_cast<std::size_t>(
@@ -199,6 +204,7 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtMessage->setTabChangesFocus(true);
+    m_txtMessage->setFont(DialogFont());
     keepFieldColors(m_txtMessage);
     setFieldText(m_txtMessage, MessagePlaceholder() + QStringLiteral("\r\n"));
     place(m_txtMessage, 4800, 3600, 1815, 495);
@@ -210,8 +216,8 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     setTextColor(label3, White);
     place(label3, 120, 360, 3495, 3855);
 
-    auto *lblGoToHome = new LinkLabel(QStringLiteral("Click Here To Visit Lorewell Softwares"),
-                                      frame6);
+    auto *lblGoToHome
+        = new LinkLabel(QStringLiteral("Click Here To Visit Lorewell Softwares"), frame6);
     lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
     lblGoToHome->setFont(Verdana(9, true, true));
     setTextColor(lblGoToHome, Yellow);

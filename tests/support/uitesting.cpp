@@ -59,6 +59,8 @@ LinkRecorder::~LinkRecorder()
 void LinkRecorder::open(const QUrl &url)
 {
     opened << url;
+    if (onOpen)
+        onOpen(url);
 }
 
 } // namespace vorn::testing

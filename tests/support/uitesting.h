@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <functional>
+
 namespace vorn::testing {
 
 struct SeenMessage {
@@ -48,6 +50,7 @@ public:
     ~LinkRecorder() override;
 
     QList<QUrl> opened;
+    std::function<void(const QUrl &)> onOpen; // runs as each address is opened
 
 public Q_SLOTS:
     void open(const QUrl &url);

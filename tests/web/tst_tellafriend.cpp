@@ -75,8 +75,8 @@ void TestTellAFriend::trimsBlanksOnly()
 
 void TestTellAFriend::trimsEveryValueInItsPlace()
 {
-    const ReferralValues trimmed =
-        TrimmedValues(Values(u" n "_s, u" e "_s, u" m\r\n "_s, u" fn "_s, u" fe "_s));
+    const ReferralValues trimmed
+        = TrimmedValues(Values(u" n "_s, u" e "_s, u" m\r\n "_s, u" fn "_s, u" fe "_s));
     QCOMPARE(trimmed.name, u"n");
     QCOMPARE(trimmed.email, u"e");
     QCOMPARE(trimmed.message, u"m\r\n");
@@ -103,36 +103,29 @@ void TestTellAFriend::carriesTheValuesUnchangedToThePage_data()
     QTest::newRow("ampersand and equals")
         << Values(u"Tom & Jerry"_s, u"a=b@x.y"_s, u"a&taf6=evil"_s, u"=&="_s, u"&@.="_s);
     QTest::newRow("hash") << Values(u"No#1"_s, u"a@b.c#x"_s, u"#"_s, u"##"_s, u"f@g.h"_s);
-    QTest::newRow("plus") << Values(u"C++ Fan"_s, u"me+tag@x.y"_s, u"+ +"_s, u"+"_s,
-                                    u"a+b@c.d"_s);
+    QTest::newRow("plus") << Values(u"C++ Fan"_s, u"me+tag@x.y"_s, u"+ +"_s, u"+"_s, u"a+b@c.d"_s);
     QTest::newRow("percent") << Values(u"100%"_s, u"a%40b.c@d"_s, u"%41%2B%"_s, u"%"_s,
                                        u"%zz@y.z"_s);
     QTest::newRow("blanks and line breaks")
-        << Values(u"Ann  Lee"_s, u"a@b.c"_s, u"Hello\r\n\r\nSee you\r\n"_s, u"\tBob"_s,
-                  u"b@c.d"_s);
+        << Values(u"Ann  Lee"_s, u"a@b.c"_s, u"Hello\r\n\r\nSee you\r\n"_s, u"\tBob"_s, u"b@c.d"_s);
     QTest::newRow("accented letters")
-        << Values(u"Ren\u00e9e"_s, u"r\u00e9@b.c"_s, u"\u00c7a va?"_s, u"Zo\u00eb"_s,
-                  u"z@b.c"_s);
-    QTest::newRow("emoji and other scripts")
-        << Values(u"\U0001F600 Ann"_s, u"a@b.c"_s, u"\u4f60\u597d \u041f\u0440\u0438\u0432\u0435\u0442"_s,
-                  u"\U0001F308"_s, u"b@c.d"_s);
+        << Values(u"Ren\u00e9e"_s, u"r\u00e9@b.c"_s, u"\u00c7a va?"_s, u"Zo\u00eb"_s, u"z@b.c"_s);
+    QTest::newRow("emoji and other scripts") << Values(
+        u"\U0001F600 Ann"_s, u"a@b.c"_s, u"\u4f60\u597d \u041f\u0440\u0438\u0432\u0435\u0442"_s,
+        u"\U0001F308"_s, u"b@c.d"_s);
     QTest::newRow("reserved characters")
         << Values(u"a/b?c:d@e"_s, u"[x]@y.z"_s, u"!$'()*,;"_s, u"~-._"_s, u"x@y.z"_s);
-    QTest::newRow("megabyte message")
-        << Values(u"Ann"_s, u"a@b.c"_s, u"&=#+% \u00e9\r\n"_s.repeated(1 << 17), u"Bob"_s,
-                  u"b@c.d"_s);
+    QTest::newRow("megabyte message") << Values(
+        u"Ann"_s, u"a@b.c"_s, u"&=#+% \u00e9\r\n"_s.repeated(1 << 17), u"Bob"_s, u"b@c.d"_s);
 }
 
 void TestTellAFriend::carriesTheValuesUnchangedToThePage()
 {
     QFETCH(ReferralValues, values);
     const Pairs expected = {
-        {u"taf1"_s, values.name},
-        {u"taf2"_s, values.email},
-        {u"taf3"_s, values.message},
-        {u"taf4"_s, values.friendName},
-        {u"taf5"_s, values.friendEmail},
-        {u"taf6"_s, u"http://"_s + ProductHost() + u"/"_s},
+        {u"taf1"_s, values.name},        {u"taf2"_s, values.email},
+        {u"taf3"_s, values.message},     {u"taf4"_s, values.friendName},
+        {u"taf5"_s, values.friendEmail}, {u"taf6"_s, u"http://"_s + ProductHost() + u"/"_s},
     };
 
     const QUrl url = TellAFriendUrl(values);
@@ -165,8 +158,8 @@ void TestTellAFriend::checksTheValuesInOrder_data()
                   FriendNamePlaceholder(), FriendEmailPlaceholder())
         << u"Please Enter Your Name"_s;
     QTest::newRow("all empty") << Values({}, {}, {}, {}, {}) << u"Please Enter Your Name"_s;
-    QTest::newRow("name blanks only") << Values(u"   "_s, email, text, friendName, friendEmail)
-                                      << u"Please Enter Your Name"_s;
+    QTest::newRow("name blanks only")
+        << Values(u"   "_s, email, text, friendName, friendEmail) << u"Please Enter Your Name"_s;
     QTest::newRow("name placeholder between blanks")
         << Values(u"  Your Name "_s, email, text, friendName, friendEmail)
         << u"Please Enter Your Name"_s;
@@ -186,24 +179,23 @@ void TestTellAFriend::checksTheValuesInOrder_data()
     QTest::newRow("friend's name placeholder")
         << Values(name, email, text, FriendNamePlaceholder(), friendEmail)
         << u"Please Enter Your Friend's Name"_s;
-    QTest::newRow("friend's name blanks") << Values(name, email, text, u" "_s, friendEmail)
-                                          << u"Please Enter Your Friend's Name"_s;
+    QTest::newRow("friend's name blanks")
+        << Values(name, email, text, u" "_s, friendEmail) << u"Please Enter Your Friend's Name"_s;
     QTest::newRow("friend's email placeholder")
         << Values(name, email, text, friendName, FriendEmailPlaceholder())
         << u"Please Enter Your Friend's Email"_s;
     QTest::newRow("friend's email empty") << Values(name, email, text, friendName, QString())
                                           << u"Please Enter Your Friend's Email"_s;
     QTest::newRow("later failures wait for the first")
-        << Values(name, QString(), QString(), QString(), QString())
-        << u"Please Enter Your Email"_s;
+        << Values(name, QString(), QString(), QString(), QString()) << u"Please Enter Your Email"_s;
 
     QTest::newRow("all given") << Values(name, email, u"Hello"_s, friendName, friendEmail)
                                << QString();
     QTest::newRow("placeholder and line break is a message")
         << Values(name, email, text, friendName, friendEmail) << QString();
     QTest::newRow("placeholders in other letter case")
-        << Values(u"your name"_s, u"YOUR EMAIL ADDRESS"_s, u"your message"_s,
-                  u"friend's name"_s, u"friend's email address"_s)
+        << Values(u"your name"_s, u"YOUR EMAIL ADDRESS"_s, u"your message"_s, u"friend's name"_s,
+                  u"friend's email address"_s)
         << QString();
     QTest::newRow("tabs are not blanks")
         << Values(u"\t"_s, u"\t"_s, u"\r\n"_s, u"\tFriend's Name"_s, u"\t"_s) << QString();

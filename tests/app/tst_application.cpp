@@ -1,0 +1,677 @@
+#include "uitesting.h"
+
+#include <app/application.h>
+#include <app/cobrand.h>
+#include <catalogue/catalogue.h>
+#include <web/pages.h>
+#include <web/updatereminder.h>
+#include <windows/mainwindow.h>
+#include <windows/resultswindow.h>
+#include <windows/supportwindow.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <random>
+
+using namespace vorn;
+using namespace Qt::StringLiterals;
+using vorn::testing::LinkRecorder;
+using vorn::testing::MessageBoxAnswerer;
+
+namespace {
+
+QString Str(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void ProcessDeferredDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *Find(const char *window)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(window))
+            return w;
+    }
+    return nullptr;
+}
+
+template<typename T>
+T *Control(const char *window, const char *name)
+{
+    QWidget *w = Find(window);
+    return w ? w->findChild<T *>(QLatin1String(name)) : nullptr;
+}
+
+} // namespace
+
+class TestApplication : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void firstStartAsksNothingAndShowsTheInputWindow();
+    void coBrandDrawKeepsItsBoundaries_data();
+    void coBrandDrawKeepsItsBoundaries();
+    void coBrandFavoursTheFullBrandSevenTimesInTwelve();
+    void startUpBringsTheDrawnOfferToTheFront_data();
+    void startUpBringsTheDrawnOfferToTheFront();
+    void secondCopyIsTurnedAway();
+    void readingShowsAllThreeTabsFieldByField_data();
+    void readingShowsAllThreeTabsFieldByField();
+    void twoReadingsInARowShowOnlyTheSecond();
+    void backKeepsTheEntries();
+    void everyLinkOpensExactlyItsPage_data();
+    void everyLinkOpensExactlyItsPage();
+    void aboutIsModalAndClosesWithEnterEscOrOk_data();
+    void aboutIsModalAndClosesWithEnterEscOrOk();
+    void leavingTheInputWindowShowsTheSupportWindow_data();
+    void leavingTheInputWindowShowsTheSupportWindow();
+    void closingTheResultsWindowShowsTheSupportWindow();
+    void closingTheSupportWindowEndsTheProgram_data();
+    void closingTheSupportWindowEndsTheProgram();
+    void reminderAsksAtFifteenDaysEitherWay_data();
+    void reminderAsksAtFifteenDaysEitherWay();
+    void checkForUpdateLeavesTheStoredDateAlone();
+
+private:
+    void start(double u = 0.99);
+    void readingOf(const QString &first, const QString &middle, const QString &last, int day,
+                   int month, int year);
+    QString storedDate() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<Application> m_app;
+    QDate m_today{2026, 12, 7};
+    QList<int> m_exits;
+};
+
+void TestApplication::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_settings = std::make_unique<QSettings>(m_dir->filePath(u"settings.conf"_s),
+                                             QSettings::IniFormat);
+    m_exits.clear();
+}
+
+void TestApplication::cleanup()
+{
+    m_app.reset();
+    ProcessDeferredDeletes();
+    m_settings.reset();
+    m_dir.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty()
+            || std::none_of(QApplication::topLevelWidgets().cbegin(),
+                            QApplication::topLevelWidgets().cend(),
+                            [](QWidget *w) { return w->objectName().startsWith(u"frm"); }));
+}
+
+void TestApplication::start(double u)
+{
+    Application::Environment env;
+    env.settings = m_settings.get();
+    env.lockPath = m_dir->filePath(u"instance.lock"_s);
+    env.today = m_today;
+    env.uniform = [u] { return u; };
+    env.exit = [this](int code) { m_exits << code; };
+    m_app = std::make_unique<Application>(env);
+    QVERIFY(m_app->StartUpSequence());
+    QVERIFY(QTest::qWaitForWindowActive(m_app->mainWindow()));
+}
+
+void TestApplication::readingOf(const QString &first, const QString &middle, const QString &last,
+                                int day, int month, int year)
+{
+    auto *firstBox = Control<QLineEdit>("frmMain", "txtFirstName");
+    firstBox->setFocus();
+    firstBox->selectAll();
+    QTest::keyClicks(firstBox, first);
+    Control<QLineEdit>("frmMain", "txtMiddleName")->setText(middle);
+    Control<QLineEdit>("frmMain", "txtLastName")->setText(last);
+    Control<QComboBox>("frmMain", "cboDate")->setCurrentIndex(day - 1);
+    Control<QComboBox>("frmMain", "cboMonth")->setCurrentIndex(month - 1);
+    Control<QComboBox>("frmMain", "cboYear")->setCurrentIndex(year - 1900);
+    QTest::mouseClick(Control<QPushButton>("frmMain", "cmdNext"), Qt::LeftButton);
+}
+
+QString TestApplication::storedDate() const
+{
+    return m_settings->value(u"Settings/Duration"_s).toString();
+}
+
+void TestApplication::firstStartAsksNothingAndShowsTheInputWindow()
+{
+    MessageBoxAnswerer answerer;
+    start();
+    QVERIFY(answerer.seen.isEmpty());
+    QCOMPARE(storedDate(), u"2026-12-07");
+    QVERIFY(m_app->mainWindow()->isVisible());
+    QVERIFY(!m_app->supportWindow());
+    QVERIFY(!m_app->resultsWindow());
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"txtFirstName");
+}
+
+void TestApplication::coBrandDrawKeepsItsBoundaries_data()
+{
+    QTest::addColumn<double>("u");
+    QTest::addColumn<int>("r");
+    QTest::addColumn<bool>("cobrand");
+
+    QTest::newRow("0") << 0.0 << 1 << true;
+    QTest::newRow("just under 1/12") << 1.0 / 12 - 1e-12 << 1 << true;
+    QTest::newRow("1/12 is a half, to even 2") << 1.0 / 12 << 2 << false;
+    QTest::newRow("3/12 is a half, to even 2") << 0.25 << 2 << false;
+    QTest::newRow("just over 3/12") << 0.25 + 1e-12 << 3 << true;
+    QTest::newRow("5/12 is a half, to even 4") << 5.0 / 12 << 4 << false;
+    QTest::newRow("just under 9/12") << 0.75 - 1e-12 << 5 << true;
+    QTest::newRow("9/12 is a half, to even 6") << 0.75 << 6 << false;
+    QTest::newRow("just over 11/12") << 11.0 / 12 + 1e-12 << 7 << false;
+    QTest::newRow("just under 1") << std::nextafter(1.0, 0.0) << 7 << false;
+}
+
+void TestApplication::coBrandDrawKeepsItsBoundaries()
+{
+    QFETCH(double, u);
+    QFETCH(int, r);
+    QFETCH(bool, cobrand);
+    QCOMPARE(CoBrandDraw(u), r);
+    QCOMPARE(CoBrandChoice(r) == OfferInFront::CoBrand, cobrand);
+    QCOMPARE(CoBrandChoice(r) == OfferInFront::AsDesigned, r == 7);
+}
+
+void TestApplication::coBrandFavoursTheFullBrandSevenTimesInTwelve()
+{
+    std::mt19937 random(20261207);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    const int draws = 240000;
+    int cobrand = 0;
+    for (int i = 0; i < draws; ++i)
+        cobrand += CoBrandChoice(CoBrandDraw(uniform(random))) == OfferInFront::CoBrand;
+    const double share = double(cobrand) / draws;
+    QVERIFY2(qAbs(share - 5.0 / 12) < 0.005, qPrintable(QString::number(share)));
+}
+
+void TestApplication::startUpBringsTheDrawnOfferToTheFront_data()
+{
+    QTest::addColumn<double>("u");
+    QTest::addColumn<QString>("front");
+    QTest::newRow("r 1") << 0.0 << "lblCobrand";
+    QTest::newRow("r 2") << 0.2 << "lblFullBrand";
+    QTest::newRow("r 3") << 0.3 << "lblCobrand";
+    QTest::newRow("r 7") << 0.99 << "lblFullBrand";
+}
+
+void TestApplication::startUpBringsTheDrawnOfferToTheFront()
+{
+    QFETCH(double, u);
+    QFETCH(QString, front);
+    start(u);
+    QWidget *frame = Control<QWidget>("frmMain", "fraFullBrand");
+    QCOMPARE(frame->childAt(20, 20)->objectName(), front);
+}
+
+void TestApplication::secondCopyIsTurnedAway()
+{
+    start();
+    Application::Environment env;
+    env.settings = m_settings.get();
+    env.lockPath = m_dir->filePath(u"instance.lock"_s);
+    env.today = m_today;
+    QList<int> exits;
+    env.exit = [&exits](int code) { exits << code; };
+    MessageBoxAnswerer answerer;
+    {
+        Application second(env);
+        QVERIFY(!second.StartUpSequence());
+        QVERIFY(!second.mainWindow());
+        QVERIFY(second.hasEnded());
+    }
+    QCOMPARE(exits, QList<int>{0});
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].text, u"Application is already running");
+    QCOMPARE(answerer.seen[0].icon, QMessageBox::Information);
+    QCOMPARE(answerer.seen[0].title, u"Vorn Color Numerology");
+    QCOMPARE(answerer.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    // The first copy is left as it was.
+    QVERIFY(m_app->mainWindow()->isVisible());
+    QVERIFY(!m_app->hasEnded());
+}
+
+void TestApplication::readingShowsAllThreeTabsFieldByField_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("lifeJourney");
+    QTest::addColumn<int>("soul");
+    QTest::addColumn<int>("personality");
+
+    QTest::newRow("john smith 29 November 1999") << "john" << "SMITH" << 29 << 11 << 1999 << 5
+                                                 << 6 << 2;
+    QTest::newRow("MARY LEE 9 September 1993") << "mary" << "LEE" << 9 << 9 << 1993 << 22 << 11
+                                               << 5;
+    QTest::newRow("JOHN EMMA 2 February 1987") << "john" << "EMMA" << 2 << 2 << 1987 << 11 << 3
+                                               << 22;
+    QTest::newRow("Soul 0: no vowel, no Y") << "brr" << "KLM" << 1 << 1 << 1900 << 3 << 0 << 2;
+    QTest::newRow("Personality 0 shows 7") << "aeiou" << "AEIOU" << 31 << 12 << 2050 << 5 << 3
+                                           << 0;
+}
+
+void TestApplication::readingShowsAllThreeTabsFieldByField()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(int, day);
+    QFETCH(int, month);
+    QFETCH(int, year);
+    QFETCH(int, lifeJourney);
+    QFETCH(int, soul);
+    QFETCH(int, personality);
+
+    start();
+    readingOf(first, QString(), last, day, month, year);
+
+    QVERIFY(m_app->resultsWindow());
+    QVERIFY(m_app->resultsWindow()->isVisible());
+    QVERIFY(!m_app->mainWindow()->isVisible());
+    QVERIFY(m_app->supportWindow()); // loaded by the reading,
+    QVERIFY(!m_app->supportWindow()->isVisible()); // but out of sight
+    QCOMPARE(Control<QTabWidget>("frmDisplay", "SSTab1")->currentIndex(), 2);
+
+    struct Expect {
+        ReadingCategory category;
+        int number;
+        const char *prefix;
+        const char *box;
+    };
+    const Expect tabs[] = {
+        {ReadingCategory::LifeJourney, lifeJourney, "LifeJourney", "txtLifeJourneyNumberDisplay"},
+        {ReadingCategory::Soul, soul, "Soul", "txtSoulUrgeNumberDisplay"},
+        {ReadingCategory::Personality, personality, "Personality", "txtPersonalityNumberDisplay"},
+    };
+    for (const Expect &tab : tabs) {
+        auto label = [&tab](const char *field) {
+            const QByteArray name = "lbl" + QByteArray(tab.prefix) + field;
+            return Control<QLabel>("frmDisplay", name.constData())->text();
+        };
+        auto desc = [&tab](const char *field) {
+            const QByteArray name = "txt" + QByteArray(tab.prefix) + field;
+            return Control<QPlainTextEdit>("frmDisplay", name.constData())->toPlainText();
+        };
+        const QString intro = Str(CategoryIntro(tab.category));
+        const QString box = Control<QPlainTextEdit>("frmDisplay", tab.box)->toPlainText();
+        if (tab.number == 0 && tab.category != ReadingCategory::Personality) {
+            QCOMPARE(label("Number"), u"0");
+            QCOMPARE(label("PrimaryColor"), QString());
+            QCOMPARE(label("Keywords"), QString());
+            QCOMPARE(desc("PrimaryColorDesc"), QString());
+            QCOMPARE(box, intro + u"\n\n");
+            continue;
+        }
+        const int shown = tab.number == 0 ? 7 : tab.number;
+        const CatalogueRecord *record
+            = FindCatalogueRecord(tab.category, static_cast<std::int16_t>(shown));
+        QVERIFY(record);
+        QCOMPARE(label("Number"), QString::number(shown));
+        QCOMPARE(label("PrimaryColor"), Str(record->PrimaryColor));
+        QCOMPARE(label("SecondaryColor"), Str(record->SecondaryColor));
+        QCOMPARE(label("Keywords"), Str(record->Keywords));
+        QCOMPARE(desc("PrimaryColorDesc"), Str(record->PrimaryColorDesc));
+        QCOMPARE(desc("SecondaryColorDesc"), Str(record->SecondaryColorDesc));
+        QCOMPARE(box, intro + u"\n\n" + Str(record->Interpretation));
+        const QByteArray pic = "pic" + QByteArray(tab.prefix) + "PrimaryColor";
+        QCOMPARE(Control<QLabel>("frmDisplay", pic.constData())->pixmap().toImage(),
+                 m_app->mainWindow()->imgColor().picture(record->PrimaryPicture).toImage());
+    }
+}
+
+void TestApplication::twoReadingsInARowShowOnlyTheSecond()
+{
+    start();
+    readingOf(u"john"_s, QString(), u"SMITH"_s, 29, 11, 1999);
+    QPointer<ResultsWindow> firstWindow = m_app->resultsWindow();
+    QTest::mouseClick(Control<QPushButton>("frmDisplay", "cmdback"), Qt::LeftButton);
+    ProcessDeferredDeletes();
+    QVERIFY(firstWindow.isNull());
+    QVERIFY(!m_app->resultsWindow());
+
+    readingOf(u"mary"_s, QString(), u"LEE"_s, 9, 9, 1993);
+    QCOMPARE(Control<QLabel>("frmDisplay", "lblLifeJourneyNumber")->text(), u"22");
+    QCOMPARE(Control<QLabel>("frmDisplay", "lblSoulNumber")->text(), u"11");
+    QCOMPARE(Control<QLabel>("frmDisplay", "lblPersonalityNumber")->text(), u"5");
+    QCOMPARE(Control<QTabWidget>("frmDisplay", "SSTab1")->currentIndex(), 2);
+    const QString box
+        = Control<QPlainTextEdit>("frmDisplay", "txtSoulUrgeNumberDisplay")->toPlainText();
+    QCOMPARE(box.count(Str(CategoryIntro(ReadingCategory::Soul))), 1);
+    int visibleDisplays = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        visibleDisplays += w->objectName() == u"frmDisplay";
+    QCOMPARE(visibleDisplays, 1);
+}
+
+void TestApplication::backKeepsTheEntries()
+{
+    start();
+    readingOf(u"anne-marie"_s, u" PAUL "_s, u"O'NEIL"_s, 19, 10, 1981);
+    QTest::mouseClick(Control<QPushButton>("frmDisplay", "cmdback"), Qt::LeftButton);
+    ProcessDeferredDeletes();
+
+    QVERIFY(m_app->mainWindow()->isVisible());
+    QVERIFY(m_app->supportWindow());
+    QVERIFY(!m_app->supportWindow()->isVisible());
+    QVERIFY(!m_app->hasEnded());
+    const ReadingEntries entries = m_app->mainWindow()->entries();
+    QCOMPARE(entries.firstName, u"ANNE-MARIE");
+    QCOMPARE(entries.middleName, u" PAUL ");
+    QCOMPARE(entries.lastName, u"O'NEIL");
+    QCOMPARE(entries.day, u"19");
+    QCOMPARE(entries.month, u"October");
+    QCOMPARE(entries.year, u"1981");
+
+    // Next with the same entries gives the same reading again.
+    QTest::mouseClick(Control<QPushButton>("frmMain", "cmdNext"), Qt::LeftButton);
+    QCOMPARE(Control<QLabel>("frmDisplay", "lblLifeJourneyNumber")->text(), u"3");
+    QCOMPARE(Control<QLabel>("frmDisplay", "lblSoulNumber")->text(), u"9");
+}
+
+void TestApplication::everyLinkOpensExactlyItsPage_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("url");
+
+    const QString maker = u"http://"_s + MakerHost();
+    const QString help = u"http://"_s + HelpHost();
+    const QString product = u"http://"_s + ProductHost();
+    auto row = [](const char *window, const char *control, const QString &url) {
+        QTest::newRow(qPrintable(QLatin1String(window) + u' ' + QLatin1String(control)))
+            << QString::fromLatin1(window) << QString::fromLatin1(control) << url;
+    };
+    row("frmMain", "mnuOnline", product + u"/vorn-free-color-numerology-help.html");
+    row("frmMain", "mnuVisit", maker);
+    row("frmMain", "mnuUpdate", product + u"/download-vorn-free-color-numerology.html");
+    row("frmMain", "mnuDonate", help + u"/donate.html");
+    row("frmMain", "mkmoney", help + u"/fully-branded.html");
+    row("frmMain", "Label2", help + u"/fully-branded.html");
+    row("frmMain", "Label61", maker);
+    row("frmMain", "lblCobrand", help + u"/co-brand.html");
+    row("frmMain", "lblFullBrand", help + u"/fully-branded.html");
+    row("frmDisplay", "Label61", maker);
+    row("frmDisplay", "lblCobrand", help + u"/co-brand.html");
+    row("frmDisplay", "lblFullBrand", help + u"/fully-branded.html");
+    row("frmAbout", "lblCoBrand", help + u"/fully-branded.html");
+    row("frmAbout", "lblHomePage", maker);
+    row("frmNagScreen2", "lblGoToHome", maker + u"/lorewellsoftwares");
+    row("frmNagScreen2", "Check1", maker);
+}
+
+void TestApplication::everyLinkOpensExactlyItsPage()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, url);
+
+    start();
+    LinkRecorder links;
+    auto click = [&control](QWidget *top) {
+        if (auto *action = top->findChild<QAction *>(control)) {
+            action->trigger();
+            return;
+        }
+        auto *widget = top->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        widget->raise();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
+    };
+
+    if (window == u"frmMain") {
+        click(m_app->mainWindow());
+    } else if (window == u"frmDisplay") {
+        readingOf(u"JOHN"_s, QString(), u"SMITH"_s, 1, 1, 1990);
+        click(m_app->resultsWindow());
+        QVERIFY(m_app->resultsWindow()->isVisible());
+    } else if (window == u"frmAbout") {
+        bool clicked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            QCOMPARE(about->objectName(), u"frmAbout");
+            click(about);
+            QVERIFY(about->isVisible()); // the link leaves the window open
+            clicked = true;
+            about->reject();
+        });
+        Control<QAction>("frmMain", "mnuAbout")->trigger();
+        QVERIFY(clicked);
+    } else {
+        Control<QAction>("frmMain", "mnuExit")->trigger();
+        QVERIFY(m_app->supportWindow()->isVisible());
+        click(m_app->supportWindow());
+        if (control == u"Check1")
+            QVERIFY(!Control<QCheckBox>("frmNagScreen2", "Check1")->isChecked());
+    }
+    QCOMPARE(links.opened, QList<QUrl>{QUrl(url)});
+    QCOMPARE(links.opened.first().toString(), url);
+}
+
+void TestApplication::aboutIsModalAndClosesWithEnterEscOrOk_data()
+{
+    QTest::addColumn<int>("how"); // 0 Enter, 1 Esc, 2 OK, 3 close box
+    QTest::newRow("Enter") << 0;
+    QTest::newRow("Esc") << 1;
+    QTest::newRow("OK") << 2;
+    QTest::newRow("close box") << 3;
+}
+
+void TestApplication::aboutIsModalAndClosesWithEnterEscOrOk()
+{
+    QFETCH(int, how);
+    start();
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QCOMPARE(about->objectName(), u"frmAbout");
+        QVERIFY(about->isModal());
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(about->size(), QSize(455, 256));
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdOK");
+        QCOMPARE(about->findChild<QLabel *>(u"Label2"_s)->text(), u"Vorn Color Numerology v1.0");
+        QVERIFY(about->findChild<QLabel *>(u"lblHomePage"_s)->text().endsWith(MakerHost()));
+        QCOMPARE(about->findChild<QLabel *>(u"lblCoBrand"_s)->text(),
+                 u" Click here for more details.");
+        // The input window takes no input meanwhile.
+        QVERIFY(!m_app->mainWindow()->isActiveWindow());
+        seen = true;
+        switch (how) {
+        case 0:
+            QTest::keyClick(about, Qt::Key_Return);
+            break;
+        case 1:
+            QTest::keyClick(about, Qt::Key_Escape);
+            break;
+        case 2:
+            QTest::mouseClick(about->findChild<QPushButton *>(u"cmdOK"_s), Qt::LeftButton);
+            break;
+        default:
+            about->close();
+        }
+    });
+    Control<QAction>("frmMain", "mnuAbout")->trigger();
+    QVERIFY(seen);
+    QVERIFY(!Find("frmAbout"));
+    QVERIFY(m_app->mainWindow()->isVisible());
+    QVERIFY(!m_app->supportWindow());
+}
+
+void TestApplication::leavingTheInputWindowShowsTheSupportWindow_data()
+{
+    QTest::addColumn<int>("how"); // 0 cmdExit, 1 mnuExit, 2 close box
+    QTest::newRow("cmdExit") << 0;
+    QTest::newRow("mnuExit") << 1;
+    QTest::newRow("close box") << 2;
+}
+
+void TestApplication::leavingTheInputWindowShowsTheSupportWindow()
+{
+    QFETCH(int, how);
+    start();
+    QPointer<MainWindow> main = m_app->mainWindow();
+    if (how == 0)
+        QTest::mouseClick(Control<QPushButton>("frmMain", "cmdExit"), Qt::LeftButton);
+    else if (how == 1)
+        Control<QAction>("frmMain", "mnuExit")->trigger();
+    else
+        main->close();
+    ProcessDeferredDeletes();
+    QVERIFY(main.isNull());
+    QVERIFY(m_app->supportWindow()->isVisible());
+    QVERIFY(m_app->supportWindow()->windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(!m_app->hasEnded());
+    QVERIFY(m_exits.isEmpty());
+    int supports = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        supports += w->objectName() == u"frmNagScreen2";
+    QCOMPARE(supports, 1);
+}
+
+void TestApplication::closingTheResultsWindowShowsTheSupportWindow()
+{
+    start();
+    readingOf(u"JOHN"_s, QString(), u"SMITH"_s, 1, 1, 1990);
+    m_app->resultsWindow()->close();
+    ProcessDeferredDeletes();
+    QVERIFY(!m_app->resultsWindow());
+    QVERIFY(m_app->supportWindow()->isVisible());
+    QVERIFY(m_app->mainWindow()); // still loaded,
+    QVERIFY(!m_app->mainWindow()->isVisible()); // and does not reappear
+    QVERIFY(!m_app->hasEnded());
+}
+
+void TestApplication::closingTheSupportWindowEndsTheProgram_data()
+{
+    QTest::addColumn<bool>("afterReading");
+    QTest::addColumn<bool>("exitButton");
+    QTest::newRow("close box after a reading") << true << false;
+    QTest::newRow("Exit after a reading") << true << true;
+    QTest::newRow("close box without a reading") << false << false;
+    QTest::newRow("Exit without a reading") << false << true;
+}
+
+void TestApplication::closingTheSupportWindowEndsTheProgram()
+{
+    QFETCH(bool, afterReading);
+    QFETCH(bool, exitButton);
+    start();
+    if (afterReading) {
+        readingOf(u"JOHN"_s, QString(), u"SMITH"_s, 1, 1, 1990);
+        QTest::mouseClick(Control<QPushButton>("frmDisplay", "cmdback"), Qt::LeftButton);
+        Control<QAction>("frmMain", "mnuNext")->trigger(); // a second reading, left open
+    }
+    if (afterReading)
+        m_app->resultsWindow()->close(); // main stays loaded and hidden
+    else
+        Control<QAction>("frmMain", "mnuExit")->trigger();
+    QVERIFY(m_app->supportWindow()->isVisible());
+
+    if (exitButton)
+        QTest::mouseClick(Control<QPushButton>("frmNagScreen2", "cmdClose"), Qt::LeftButton);
+    else
+        m_app->supportWindow()->close();
+    QVERIFY(m_app->hasEnded());
+    QCOMPARE(m_exits, QList<int>{0});
+    ProcessDeferredDeletes();
+    QVERIFY(!m_app->mainWindow());
+    QVERIFY(!m_app->supportWindow());
+    QVERIFY(!m_app->resultsWindow());
+    QVERIFY(!Find("frmMain") && !Find("frmNagScreen2") && !Find("frmDisplay"));
+}
+
+void TestApplication::reminderAsksAtFifteenDaysEitherWay_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QString>("storedAfter");
+
+    const QString today = u"2026-12-07"_s;
+    QTest::newRow("14 days before") << "2026-11-23" << false << false << "2026-11-23";
+    QTest::newRow("14 days after") << "2026-12-21" << false << false << "2026-12-21";
+    QTest::newRow("same day") << "2026-12-07" << false << false << "2026-12-07";
+    QTest::newRow("15 days before, Yes") << "2026-11-22" << true << true << today;
+    QTest::newRow("15 days before, No") << "2026-11-22" << true << false << today;
+    QTest::newRow("15 days after, Yes") << "2026-12-22" << true << true << today;
+    QTest::newRow("15 days after, No") << "2026-12-22" << true << false << today;
+    QTest::newRow("a year before") << "2025-12-07" << true << false << today;
+    QTest::newRow("nothing stored") << "" << false << false << today;
+    QTest::newRow("not a date") << "garbage" << false << false << today;
+    QTest::newRow("an impossible date") << "2026-02-30" << false << false << today;
+}
+
+void TestApplication::reminderAsksAtFifteenDaysEitherWay()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, asks);
+    QFETCH(bool, yes);
+    QFETCH(QString, storedAfter);
+
+    if (!stored.isEmpty())
+        m_settings->setValue(u"Settings/Duration"_s, stored);
+    LinkRecorder links;
+    MessageBoxAnswerer answerer(yes ? QMessageBox::Yes : QMessageBox::No);
+    QString storedWhenOpened;
+    links.onOpen = [&](const QUrl &) { storedWhenOpened = storedDate(); };
+    start();
+
+    QCOMPARE(answerer.seen.size(), asks ? 1 : 0);
+    if (asks) {
+        const auto &question = answerer.seen.first();
+        QCOMPARE(question.text, UpdateQuestion());
+        QCOMPARE(question.text.split(u'\n'),
+                 (QStringList{u"There maybe an update to this software available"_s,
+                              u"Do you want to check for an update?"_s}));
+        QCOMPARE(question.icon, QMessageBox::Information);
+        QCOMPARE(question.title, u"Vorn Color Numerology");
+        QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(question.defaultButton, QMessageBox::Yes);
+    }
+    QCOMPARE(storedDate(), storedAfter);
+    const QList<QUrl> expected = yes ? QList<QUrl>{PageUrl(Page::DownloadPage)} : QList<QUrl>{};
+    QCOMPARE(links.opened, expected);
+    if (yes)
+        QCOMPARE(storedWhenOpened, storedAfter); // the page opens after the date is saved
+    QVERIFY(m_app->mainWindow()->isVisible());
+}
+
+void TestApplication::checkForUpdateLeavesTheStoredDateAlone()
+{
+    m_settings->setValue(u"Settings/Duration"_s, u"2026-12-01"_s);
+    start();
+    LinkRecorder links;
+    Control<QAction>("frmMain", "mnuUpdate")->trigger();
+    QCOMPARE(links.opened, QList<QUrl>{PageUrl(Page::DownloadPage)});
+    QCOMPARE(storedDate(), u"2026-12-01");
+}
+
+QTEST_MAIN(TestApplication)
+#include "tst_application.moc"

@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QPalette>
 #include <QScreen>
@@ -66,6 +67,14 @@ QFont DialogFont(qreal pointSize, bool bold)
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+void fitFontToWidth(QWidget *widget, const QString &text)
+{
+    QFont font = widget->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > widget->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    widget->setFont(font);
 }
 
 void setTextColor(QWidget *widget, const QColor &color)

@@ -43,6 +43,10 @@ QFont DialogFont(qreal pointSize = 8.25, bool bold = false); // the classic dial
 inline const QColor Red{255, 0, 0};
 inline const QColor Blue{0, 0, 255};
 
+// Where a stand-in face is wider than the designed one, steps a one-line caption's font down
+// until the text fits its designed width, so that it is never cut.
+void fitFontToWidth(QWidget *widget, const QString &text);
+
 // Sets the colour that labels, frames and captions draw their text in.
 void setTextColor(QWidget *widget, const QColor &color);
 

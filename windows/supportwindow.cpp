@@ -222,6 +222,7 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     lblGoToHome->setFont(Verdana(9, true, true));
     setTextColor(lblGoToHome, Yellow);
     place(lblGoToHome, 75, 4250, 3585, 210);
+    fitFontToWidth(lblGoToHome, lblGoToHome->text());
     connect(lblGoToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT linkRequested(Page::SoftwareCataloguePage); });
 

@@ -370,7 +370,14 @@ void TestSupportWindow::placesControlsAsDesigned()
     if (!text.isEmpty())
         QCOMPARE(TextOf(widget), text);
     QCOMPARE(widget->font().family(), font.family());
-    QCOMPARE(widget->font().pointSizeF(), font.pointSizeF());
+    if (widget->objectName() == u"lblGoToHome") {
+        // A wider stand-in face steps the size down rather than cut the link's caption.
+        QVERIFY(widget->font().pointSizeF() <= font.pointSizeF());
+        QVERIFY(widget->font().pointSizeF() >= font.pointSizeF() - 1.5);
+        QVERIFY(QFontMetrics(widget->font()).horizontalAdvance(TextOf(widget)) <= widget->width());
+    } else {
+        QCOMPARE(widget->font().pointSizeF(), font.pointSizeF());
+    }
     QCOMPARE(widget->font().bold(), font.bold());
     QCOMPARE(widget->font().underline(), font.underline());
 

@@ -1,0 +1,169 @@
+// The built program as a real process: a second copy is turned away, a copy killed without
+// warning does not lock the next one out, and the program starts whatever its settings hold.
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+#include <vector>
+
+#ifndef VORN_PROGRAM
+#error "VORN_PROGRAM must name the built program"
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// One copy of the program with the probe preloaded, in a home of its own.
+class Copy
+{
+public:
+    Copy(const QString &home, const QString &runtime)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"LD_PRELOAD"_s, QStringLiteral(VORN_PROBE));
+        env.insert(u"HOME"_s, home);
+        env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config");
+        env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+        m_process.setProcessEnvironment(env);
+        m_process.setProgram(QStringLiteral(VORN_PROGRAM));
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    }
+
+    ~Copy()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    void start() { m_process.start(); }
+    bool started() { return m_process.waitForStarted(5000); }
+
+    // Waits until the probe has reported line (or the copy ended); true when it has.
+    bool waitFor(const QString &line, int ms = 10000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < ms) {
+            if (output().contains(line))
+                return true;
+            if (m_process.state() == QProcess::NotRunning)
+                return output().contains(line);
+            m_process.waitForReadyRead(50);
+        }
+        return false;
+    }
+
+    QString output()
+    {
+        m_output += QString::fromUtf8(m_process.readAllStandardError());
+        return m_output;
+    }
+
+    bool endsBy(int ms) { return m_process.waitForFinished(ms); }
+    bool running() const { return m_process.state() == QProcess::Running; }
+    int exitCode() const { return m_process.exitCode(); }
+    QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
+    void killHard() { ::kill(static_cast<pid_t>(m_process.processId()), SIGKILL); }
+
+private:
+    QProcess m_process;
+    QString m_output;
+};
+
+const QString AlreadyRunning
+    = u"probe: message 1|Vorn Color Numerology|Application is already running"_s;
+
+} // namespace
+
+class TestProcesses : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut();
+    void copiesStartedTogetherLeaveExactlyOne();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    QString m_runtime;
+};
+
+void TestProcesses::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    m_runtime = m_home->filePath(u"runtime"_s);
+    QVERIFY(QDir().mkpath(m_runtime));
+    QFile::setPermissions(m_runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                         | QFileDevice::ExeOwner);
+}
+
+void TestProcesses::secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut()
+{
+    Copy first(m_home->path(), m_runtime);
+    first.start();
+    QVERIFY(first.started());
+    QVERIFY2(first.waitFor(u"probe: shown frmMain"_s), qPrintable(first.output()));
+
+    Copy second(m_home->path(), m_runtime);
+    second.start();
+    QVERIFY(second.started());
+    QVERIFY2(second.endsBy(10000), "the second copy ends by itself");
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY2(second.output().contains(AlreadyRunning), qPrintable(second.output()));
+    QVERIFY(!second.output().contains(u"shown frmMain"));
+    QCOMPARE(second.output().count(u"probe: message"), 1);
+    QVERIFY(first.running());
+    QVERIFY(!first.output().contains(u"probe: message"));
+
+    first.killHard();
+    QVERIFY(first.endsBy(5000));
+
+    Copy third(m_home->path(), m_runtime);
+    third.start();
+    QVERIFY(third.started());
+    QVERIFY2(third.waitFor(u"probe: shown frmMain"_s), qPrintable(third.output()));
+    QVERIFY(!third.output().contains(u"probe: message"));
+    QVERIFY(third.running());
+}
+
+void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
+{
+    std::vector<std::unique_ptr<Copy>> copies;
+    for (int i = 0; i < 10; ++i)
+        copies.push_back(std::make_unique<Copy>(m_home->path(), m_runtime));
+    for (auto &copy : copies)
+        copy->start();
+    for (auto &copy : copies)
+        QVERIFY(copy->started());
+
+    int turnedAway = 0;
+    for (auto &copy : copies) {
+        if (copy->endsBy(15000)) {
+            QCOMPARE(copy->exitCode(), 0);
+            QVERIFY2(copy->output().contains(AlreadyRunning), qPrintable(copy->output()));
+            ++turnedAway;
+        }
+    }
+    QCOMPARE(turnedAway, 9);
+    int survivors = 0;
+    for (auto &copy : copies) {
+        if (copy->running()) {
+            ++survivors;
+            QVERIFY2(copy->waitFor(u"probe: shown frmMain"_s), qPrintable(copy->output()));
+        }
+    }
+    QCOMPARE(survivors, 1);
+}
+
+QTEST_GUILESS_MAIN(TestProcesses)
+#include "tst_processes.moc"

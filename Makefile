@@ -9,7 +9,7 @@ PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools 
 PKGS_TEST := $(PKGS_BUILD)
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth xdotool x11-apps imagemagick
 
-.PHONY: all build run test clean deps-build deps-test screenshots
+.PHONY: all build run test clean deps-build deps-test deps-screenshots screenshots
 
 all: build
 
@@ -30,6 +30,12 @@ run: build
 
 test: deps-test build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $(JOBS)
+
+deps-screenshots:
+	@scripts/install-deps $(PKGS_SCREENSHOTS)
+
+screenshots: deps-screenshots build
+	scripts/screenshots $(BUILD_DIR) docs/screenshots
 
 clean:
 	rm -rf $(BUILD_DIR)

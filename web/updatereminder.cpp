@@ -16,8 +16,8 @@ QString DurationKey()
 
 QString UpdateQuestion()
 {
-    // A plain line feed: a lone carriage return does not break the line in a Qt message box.
-    return QStringLiteral("There maybe an update to this software available\n"
+    // A lone carriage return: the message box breaks the line there.
+    return QStringLiteral("There maybe an update to this software available\r"
                           "Do you want to check for an update?");
 }
 

@@ -137,6 +137,8 @@ ResultsWindow::ResultsWindow(QWidget *parent)
         label->setAutoFillBackground(true);
         setTextColor(label, Red);
         place(label, 120, 165, 5985, 615);
+        // The Back button stands over the right end of the offer; wrap the text before it.
+        label->setContentsMargins(0, 0, Twips(120 + 5985 - 5880) + 4, 0);
         connect(label, &LinkLabel::clicked, this, [this, page] { Q_EMIT linkRequested(page); });
         return label;
     };

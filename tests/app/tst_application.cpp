@@ -647,9 +647,10 @@ void TestApplication::reminderAsksAtFifteenDaysEitherWay()
     if (asks) {
         const auto &question = answerer.seen.first();
         QCOMPARE(question.text, UpdateQuestion());
-        QCOMPARE(question.text.split(u'\n'),
+        QCOMPARE(question.text.split(u'\r'),
                  (QStringList{u"There maybe an update to this software available"_s,
                               u"Do you want to check for an update?"_s}));
+        QCOMPARE(question.shownLines, 2);
         QCOMPARE(question.icon, QMessageBox::Information);
         QCOMPARE(question.title, u"Vorn Color Numerology");
         QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 
 namespace vorn::testing {
 
@@ -35,6 +36,8 @@ void MessageBoxAnswerer::poll()
     message.icon = box->icon();
     message.buttons = box->standardButtons();
     message.defaultButton = box->standardButton(box->defaultButton());
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+        message.shownLines = qRound(double(label->height()) / label->fontMetrics().lineSpacing());
     seen << message;
     QAbstractButton *button = box->button(m_answer);
     if (!button)

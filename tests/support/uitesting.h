@@ -18,6 +18,7 @@ struct SeenMessage {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    int shownLines = 0; // lines of text the box shows, as laid out on the screen
 };
 
 // While it lives, answers every message box that opens with answer, and records it.

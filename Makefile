@@ -6,10 +6,10 @@ PROGRAM := $(BUILD_DIR)/vorn-color-numerology
 
 PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
               qt6-qpa-plugins fonts-dejavu-core
-PKGS_TEST := $(PKGS_BUILD)
+PKGS_TEST := $(PKGS_BUILD) clang-format
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth xdotool x11-apps imagemagick
 
-.PHONY: all build run test clean deps-build deps-test deps-screenshots screenshots
+.PHONY: all build run test clean format deps-build deps-test deps-screenshots screenshots
 
 all: build
 
@@ -39,3 +39,6 @@ screenshots: deps-screenshots build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+format: deps-test
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -3,6 +3,9 @@
 #include "cobrand.h"
 #include "singleinstance.h"
 
+#include <QCoreApplication>
+#include <QSettings>
+#include <chrono>
 #include <engine/numerology.h>
 #include <web/pages.h>
 #include <web/updatereminder.h>
@@ -12,17 +15,13 @@
 #include <windows/resultswindow.h>
 #include <windows/supportwindow.h>
 
-#include <QCoreApplication>
-#include <QSettings>
-
-#include <chrono>
-
 namespace vorn {
 
 namespace {
 
 // Keeps the UTF-8 bytes of a text alive for as long as the engine reads them.
-struct Utf8 {
+struct Utf8
+{
     explicit Utf8(const QString &text)
         : bytes(text.toUtf8())
     {
@@ -187,16 +186,16 @@ void Application::FillResultsWindow()
     const Utf8 day(entries.day), month(entries.month), year(entries.year);
     const ImageList &images = m_main->imgColor();
 
-    const EngineNumber lifeJourney = ComputeLifeJourneyNumber(day.view(), month.view(),
-                                                              year.view());
+    const EngineNumber lifeJourney
+        = ComputeLifeJourneyNumber(day.view(), month.view(), year.view());
     ResultsWindow *results = loadResultsWindow();
     results->ApplyCatalogueRecord(ReadingCategory::LifeJourney, lifeJourney, images);
 
     const EngineNumber soul = ComputeSoulNumber(first.view(), middle.view(), last.view());
     results->ApplyCatalogueRecord(ReadingCategory::Soul, soul, images);
 
-    const EngineNumber personality = ComputePersonalityNumber(first.view(), middle.view(),
-                                                              last.view());
+    const EngineNumber personality
+        = ComputePersonalityNumber(first.view(), middle.view(), last.view());
     results->ApplyCatalogueRecord(ReadingCategory::Personality, personality, images);
 
     m_main->hide();

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QObject>
 #include <QPointer>
-
 #include <functional>
 #include <memory>
 #include <random>
@@ -27,7 +26,8 @@ class Application : public QObject
     Q_OBJECT
 
 public:
-    struct Environment {
+    struct Environment
+    {
         QSettings *settings = nullptr; // the settings store; required
         QString lockPath; // empty: the single-instance lock's default place
         QDate today; // invalid: the current date

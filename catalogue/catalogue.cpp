@@ -42,12 +42,12 @@ constexpr std::string_view PearlMagenta = "Pearl, Magenta";
 constexpr std::string_view OpalIvory = "Opal, Ivory";
 constexpr std::string_view OliveRed = "Olive, Red";
 
-constexpr std::string_view Keywords1 =
-    "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, Passion";
+constexpr std::string_view Keywords1
+    = "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, Passion";
 constexpr std::string_view Keywords2 = "Accentuates relationships, Learning, Success, Happiness";
 constexpr std::string_view Keywords3 = "Creativity, Intellect, Optimism";
-constexpr std::string_view Keywords4 =
-    "Peace, Rest, Responsibility, Relaxation, Growth, Abundance, Prosperity";
+constexpr std::string_view Keywords4
+    = "Peace, Rest, Responsibility, Relaxation, Growth, Abundance, Prosperity";
 constexpr std::string_view Keywords5 = "Growth, Patience, Tranquility";
 constexpr std::string_view Keywords6 = "Intuition, Creativity, Imagination, Power";
 constexpr std::string_view Keywords7 = "Inner Work, Vision, Spirituality";
@@ -109,9 +109,9 @@ const std::array<std::array<CatalogueRecord, 11>, 3> &Records()
                     {LifeJourney1, LifeJourney2, LifeJourney3, LifeJourney4, LifeJourney5,
                      LifeJourney6, LifeJourney7, LifeJourney8, LifeJourney9, LifeJourney11,
                      LifeJourney22}),
-        MakeRecords(PearlMagenta,
-                    {Soul1, Soul2, Soul3, Soul4, Soul5, Soul6, Soul7, Soul8, Soul9, Soul11,
-                     Soul22}),
+        MakeRecords(
+            PearlMagenta,
+            {Soul1, Soul2, Soul3, Soul4, Soul5, Soul6, Soul7, Soul8, Soul9, Soul11, Soul22}),
         MakeRecords(PearlMagenta,
                     {Personality1, Personality2, Personality3, Personality4, Personality5,
                      Personality6, Personality7, Personality8, Personality9, Personality11,

@@ -31,7 +31,8 @@ std::string_view TabCaption(ReadingCategory category);
 // The paragraph that stands above every interpretation of the category.
 std::string_view CategoryIntro(ReadingCategory category);
 
-struct CatalogueRecord {
+struct CatalogueRecord
+{
     std::string_view NumberCaption;
     std::string_view PrimaryColor;
     std::string_view PrimaryColorDesc; // a paragraph of the colour description pool, or "NA"
@@ -44,7 +45,8 @@ struct CatalogueRecord {
 };
 
 // The colour descriptions that records point to.
-struct ColorDescriptionPool {
+struct ColorDescriptionPool
+{
     static const std::string_view Red;
     static const std::string_view Orange;
     static const std::string_view Gold;
@@ -61,14 +63,16 @@ struct ColorDescriptionPool {
 inline constexpr std::string_view NotAvailable = "NA";
 
 // Numbers that have a record in every category: 1 to 9, 11 and 22.
-inline constexpr std::array<std::int16_t, 11> CatalogueNumbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
+inline constexpr std::array<std::int16_t, 11> CatalogueNumbers
+    = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
 
 // The record of (category, number), or nullptr when the number has none.
 const CatalogueRecord *FindCatalogueRecord(ReadingCategory category, std::int16_t number);
 
 // What one results tab receives for a number. A field left empty (std::nullopt) is not
 // written at all, so the tab keeps what it showed when it was loaded.
-struct TabFill {
+struct TabFill
+{
     std::optional<std::string_view> NumberCaption;
     std::optional<std::string_view> PrimaryColor;
     std::optional<std::string_view> PrimaryColorDesc;

@@ -38,7 +38,8 @@ std::string_view TrimBlanks(std::string_view text)
 
 // The joined name: the three parts trimmed of blanks, read in order without a separator.
 // Walking the parts in turn gives the same characters as joining them, without a copy.
-struct FullName {
+struct FullName
+{
     std::array<std::string_view, 3> parts;
 
     FullName(std::string_view first, std::string_view middle, std::string_view last)

@@ -1,11 +1,6 @@
 // Takes the screenshots of docs/screenshots: starts the program's windows with a sample reading
 // and saves a picture of each. Run it through "make screenshots", which gives it an X server.
 
-#include <app/application.h>
-#include <windows/mainwindow.h>
-#include <windows/resultswindow.h>
-#include <windows/supportwindow.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -17,8 +12,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
-
+#include <app/application.h>
 #include <cstdio>
+#include <windows/mainwindow.h>
+#include <windows/resultswindow.h>
+#include <windows/supportwindow.h>
 
 namespace {
 
@@ -68,8 +66,8 @@ int main(int argc, char *argv[])
     main->findChild<QPushButton *>(QStringLiteral("cmdNext"))->click();
     vorn::ResultsWindow *results = app.resultsWindow();
     auto *tabs = results->findChild<QTabWidget *>(QStringLiteral("SSTab1"));
-    const char *names[] = {"results-life-journey.png", "results-soul.png",
-                           "results-personality.png"};
+    const char *names[]
+        = {"results-life-journey.png", "results-soul.png", "results-personality.png"};
     for (int tab : {2, 0, 1}) {
         tabs->setCurrentIndex(tab);
         ok &= Save(results, out + u'/' + QLatin1String(names[tab]));

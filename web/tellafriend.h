@@ -4,12 +4,12 @@
 
 #include <QString>
 #include <QUrl>
-
 #include <functional>
 
 namespace vorn {
 
-struct ReferralValues {
+struct ReferralValues
+{
     QString name; // taf1
     QString email; // taf2
     QString message; // taf3

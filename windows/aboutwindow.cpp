@@ -16,6 +16,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
     setCloseOnlyFrame(this);
+    centreWhenFirstShown(this);
     setModal(true);
     setFont(Verdana(8.25));
     setClientSize(this, 6825, 3840);
@@ -74,12 +75,6 @@ AboutWindow::AboutWindow(QWidget *parent)
     place(cmdOK, 5400, 3360, 1260, 345);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     cmdOK->setFocus();
-}
-
-void AboutWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    centreOnScreen(this);
 }
 
 } // namespace vorn

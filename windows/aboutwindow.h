@@ -1,8 +1,7 @@
 #pragma once
 
-#include <web/pages.h>
-
 #include <QDialog>
+#include <web/pages.h>
 
 namespace vorn {
 
@@ -19,7 +18,6 @@ Q_SIGNALS:
     void linkRequested(vorn::Page page);
 
 protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 } // namespace vorn

@@ -6,9 +6,9 @@ namespace {
 
 // Pictures 1 to 12 carry their file name as key; 13 is the swatch of "Pink, Cherry".
 constexpr std::array<const char *, ImageList::Count> FileNames = {
-    "blue.jpg",   "coral.jpg",     "gold.jpg",   "green.jpg",  "indigo.jpg",
-    "magenta.jpg", "olive.jpg",    "orange.jpg", "red.jpg",    "turquoise.jpg",
-    "violet.jpg", "yellow.jpg",    "pink-cherry.jpg",
+    "blue.jpg",    "coral.jpg",  "gold.jpg",        "green.jpg", "indigo.jpg",
+    "magenta.jpg", "olive.jpg",  "orange.jpg",      "red.jpg",   "turquoise.jpg",
+    "violet.jpg",  "yellow.jpg", "pink-cherry.jpg",
 };
 
 } // namespace

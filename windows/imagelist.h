@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPixmap>
-
 #include <array>
 
 namespace vorn {

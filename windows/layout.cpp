@@ -1,6 +1,7 @@
 #include "layout.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QPalette>
@@ -40,6 +41,32 @@ void centreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+namespace {
+
+class CentreOnFirstShow : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            centreOnScreen(static_cast<QWidget *>(watched));
+            deleteLater();
+            watched->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void centreWhenFirstShown(QWidget *window)
+{
+    window->installEventFilter(new CentreOnFirstShow(window));
 }
 
 QString WindowCaption()

@@ -32,6 +32,9 @@ void setCloseOnlyFrame(QWidget *window);
 // Moves a window to the centre of its screen's available area.
 void centreOnScreen(QWidget *window);
 
+// Centres window on its screen when it is shown for the first time.
+void centreWhenFirstShown(QWidget *window);
+
 // The caption every window carries, and the title of every message box.
 QString WindowCaption();
 QString ApplicationTitle();

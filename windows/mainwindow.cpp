@@ -6,8 +6,8 @@
 #include "messages.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -43,6 +43,7 @@ MainWindow::MainWindow(QWidget *parent)
     setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
     setCloseOnlyFrame(this);
+    centreWhenFirstShown(this);
     setFont(Verdana(8.25));
 
     buildMenus();
@@ -83,8 +84,8 @@ void MainWindow::buildMenus()
     link(addItem(help, "mnuUpdate", QStringLiteral("&Check for Software Update")),
          Page::DownloadPage);
     addSeparator(help, "mnuFileSep2");
-    connect(addItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, &MainWindow::aboutRequested);
+    connect(addItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
+            &MainWindow::aboutRequested);
 
     link(addItem(bar, "mnuDonate", QStringLiteral("&Donate")), Page::DonationPage);
     link(addItem(bar, "mkmoney", QStringLiteral("Make Money &Online")), Page::FullBrandPage);
@@ -155,8 +156,8 @@ void MainWindow::buildControls()
     m_txtLastName = nameBox("txtLastName");
     place(m_txtLastName, 4200, 450, 1935, 345);
 
-    auto *fraBirthDay = makeFrame(QStringLiteral("fraBirthDay"), QStringLiteral("Date Of Birth"),
-                                  fraName);
+    auto *fraBirthDay
+        = makeFrame(QStringLiteral("fraBirthDay"), QStringLiteral("Date Of Birth"), fraName);
     fraBirthDay->setFont(Verdana(8.25, true));
     setTextColor(fraBirthDay, Red);
     place(fraBirthDay, 120, 840, 6045, 645);
@@ -245,7 +246,7 @@ void MainWindow::fillPickLists()
 
 ReadingEntries MainWindow::entries() const
 {
-    return {m_txtFirstName->text(), m_txtMiddleName->text(), m_txtLastName->text(),
+    return {m_txtFirstName->text(),   m_txtMiddleName->text(),   m_txtLastName->text(),
             m_cboDate->currentText(), m_cboMonth->currentText(), m_cboYear->currentText()};
 }
 
@@ -302,15 +303,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT leaving();
-}
-
-void MainWindow::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
 }
 
 bool UpperCaseTyping::eventFilter(QObject *watched, QEvent *event)

@@ -2,9 +2,8 @@
 
 #include "imagelist.h"
 
-#include <web/pages.h>
-
 #include <QMainWindow>
+#include <web/pages.h>
 
 class QAction;
 class QComboBox;
@@ -17,7 +16,8 @@ namespace vorn {
 class LinkLabel;
 
 // The entries of a reading as the input window shows them.
-struct ReadingEntries {
+struct ReadingEntries
+{
     QString firstName;
     QString middleName;
     QString lastName;
@@ -57,7 +57,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
@@ -75,7 +74,6 @@ private:
     QPushButton *m_cmdNext = nullptr;
     LinkLabel *m_lblCobrand = nullptr;
     LinkLabel *m_lblFullBrand = nullptr;
-    bool m_centred = false;
 };
 
 // Turns typed a to z into capitals as they are typed; pasted text and every other key pass.

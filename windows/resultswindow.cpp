@@ -23,7 +23,8 @@ QString Str(std::string_view text)
 }
 
 // Control names and the places where the three tabs differ.
-struct TabDesign {
+struct TabDesign
+{
     const char *frame;
     const char *numberCaption, *number;
     const char *primaryCaption, *primaryColor, *primaryColorDesc, *primaryPicture;
@@ -39,28 +40,77 @@ struct TabDesign {
 };
 
 constexpr std::array<TabDesign, 3> Designs = {{
-    {"Frame1", "Label1", "lblLifeJourneyNumber", "Label2", "lblLifeJourneyPrimaryColor",
-     "txtLifeJourneyPrimaryColorDesc", "picLifeJourneyPrimaryColor", "Label4",
-     "lblLifeJourneySecondaryColor", "txtLifeJourneySecondaryColorDesc",
-     "picLifeJourneySecondaryColor", "Label6", "lblLifeJourneyKeywords", "Label9",
-     "txtLifeJourneyNumberDisplay", 2640, 3570, 2640, 4140, 4140, 1755},
-    {"Frame3", "Label12", "lblSoulNumber", "Label10", "lblSoulPrimaryColor",
-     "txtSoulPrimaryColorDesc", "picSoulPrimaryColor", "Label8", "lblSoulSecondaryColor",
-     "txtSoulSecondaryColorDesc", "picSoulSecondaryColor", "Label5", "lblSoulKeywords", "Label7",
-     "txtSoulUrgeNumberDisplay", 2610, 2400, 2610, 4125, 4125, 1755},
-    {"Frame4", "Label20", "lblPersonalityNumber", "Label18", "lblPersonalityPrimaryColor",
-     "txtPersonalityPrimaryColorDesc", "picPersonalityPrimaryColor", "Label16",
-     "lblPersonalitySecondaryColor", "txtPersonalitySecondaryColorDesc",
-     "picPersonalitySecondaryColor", "Label14", "lblPersonalityKeywords", "Label3",
-     "txtPersonalityNumberDisplay", 2610, 3510, 2640, 4140, 4125, 1875},
+    {"Frame1",
+     "Label1",
+     "lblLifeJourneyNumber",
+     "Label2",
+     "lblLifeJourneyPrimaryColor",
+     "txtLifeJourneyPrimaryColorDesc",
+     "picLifeJourneyPrimaryColor",
+     "Label4",
+     "lblLifeJourneySecondaryColor",
+     "txtLifeJourneySecondaryColorDesc",
+     "picLifeJourneySecondaryColor",
+     "Label6",
+     "lblLifeJourneyKeywords",
+     "Label9",
+     "txtLifeJourneyNumberDisplay",
+     2640,
+     3570,
+     2640,
+     4140,
+     4140,
+     1755},
+    {"Frame3",
+     "Label12",
+     "lblSoulNumber",
+     "Label10",
+     "lblSoulPrimaryColor",
+     "txtSoulPrimaryColorDesc",
+     "picSoulPrimaryColor",
+     "Label8",
+     "lblSoulSecondaryColor",
+     "txtSoulSecondaryColorDesc",
+     "picSoulSecondaryColor",
+     "Label5",
+     "lblSoulKeywords",
+     "Label7",
+     "txtSoulUrgeNumberDisplay",
+     2610,
+     2400,
+     2610,
+     4125,
+     4125,
+     1755},
+    {"Frame4",
+     "Label20",
+     "lblPersonalityNumber",
+     "Label18",
+     "lblPersonalityPrimaryColor",
+     "txtPersonalityPrimaryColorDesc",
+     "picPersonalityPrimaryColor",
+     "Label16",
+     "lblPersonalitySecondaryColor",
+     "txtPersonalitySecondaryColorDesc",
+     "picPersonalitySecondaryColor",
+     "Label14",
+     "lblPersonalityKeywords",
+     "Label3",
+     "txtPersonalityNumberDisplay",
+     2610,
+     3510,
+     2640,
+     4140,
+     4125,
+     1875},
 }};
 
 // The keywords line that a keywords label shows until a reading writes it.
-constexpr const char *DesignKeywords =
-    "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, Passion";
+constexpr const char *DesignKeywords
+    = "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, Passion";
 
-QLabel *makeLabel(const char *name, const QString &caption, const QFont &font,
-                  const QColor &color, QWidget *parent)
+QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, const QColor &color,
+                  QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
@@ -101,6 +151,7 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
     setCloseOnlyFrame(this);
+    centreWhenFirstShown(this);
     setFont(Verdana(8.25));
     setClientSize(this, 7455, 7335);
 
@@ -242,15 +293,6 @@ void ResultsWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT leaving();
-}
-
-void ResultsWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
 }
 
 } // namespace vorn

@@ -1,11 +1,9 @@
 #pragma once
 
+#include <QWidget>
+#include <array>
 #include <catalogue/catalogue.h>
 #include <web/pages.h>
-
-#include <QWidget>
-
-#include <array>
 
 class QLabel;
 class QPlainTextEdit;
@@ -37,10 +35,10 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
-    struct Tab {
+    struct Tab
+    {
         QLabel *number = nullptr;
         QLabel *primaryColor = nullptr;
         QPlainTextEdit *primaryColorDesc = nullptr;
@@ -57,7 +55,6 @@ private:
 
     QTabWidget *m_tabs = nullptr;
     std::array<Tab, 3> m_tabControls;
-    bool m_centred = false;
 };
 
 } // namespace vorn

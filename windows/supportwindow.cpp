@@ -15,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
-
 #include <algorithm>
 #include <limits>
 
@@ -142,6 +141,7 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     setWindowTitle(WindowCaption());
     setWindowIcon(ProgramIcon());
     setCloseOnlyFrame(this);
+    centreWhenFirstShown(this);
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setFont(DialogFont());
     setClientSize(this, 11115, 4725);
@@ -345,15 +345,6 @@ void SupportWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT quitRequested();
-}
-
-void SupportWindow::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    if (!m_centred) {
-        m_centred = true;
-        centreOnScreen(this);
-    }
 }
 
 } // namespace vorn

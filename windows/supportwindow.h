@@ -1,11 +1,9 @@
 #pragma once
 
+#include <QWidget>
+#include <array>
 #include <web/pages.h>
 #include <web/tellafriend.h>
-
-#include <QWidget>
-
-#include <array>
 
 class QCheckBox;
 class QLabel;
@@ -43,7 +41,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -61,7 +58,6 @@ private:
     QLineEdit *m_txtFriendEmail = nullptr;
     QPlainTextEdit *m_txtMessage = nullptr;
     QPushButton *m_cmdSubmit = nullptr;
-    bool m_centred = false;
 };
 
 } // namespace vorn

@@ -1,14 +1,5 @@
 #include "uitesting.h"
 
-#include <app/application.h>
-#include <app/cobrand.h>
-#include <catalogue/catalogue.h>
-#include <web/pages.h>
-#include <web/updatereminder.h>
-#include <windows/mainwindow.h>
-#include <windows/resultswindow.h>
-#include <windows/supportwindow.h>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,9 +11,16 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
+#include <app/application.h>
+#include <app/cobrand.h>
+#include <catalogue/catalogue.h>
 #include <memory>
 #include <random>
+#include <web/pages.h>
+#include <web/updatereminder.h>
+#include <windows/mainwindow.h>
+#include <windows/resultswindow.h>
+#include <windows/supportwindow.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;
@@ -107,8 +105,8 @@ private:
 void TestApplication::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_settings = std::make_unique<QSettings>(m_dir->filePath(u"settings.conf"_s),
-                                             QSettings::IniFormat);
+    m_settings
+        = std::make_unique<QSettings>(m_dir->filePath(u"settings.conf"_s), QSettings::IniFormat);
     m_exits.clear();
 }
 
@@ -266,15 +264,16 @@ void TestApplication::readingShowsAllThreeTabsFieldByField_data()
     QTest::addColumn<int>("soul");
     QTest::addColumn<int>("personality");
 
-    QTest::newRow("john smith 29 November 1999") << "john" << "SMITH" << 29 << 11 << 1999 << 5
-                                                 << 6 << 2;
-    QTest::newRow("MARY LEE 9 September 1993") << "mary" << "LEE" << 9 << 9 << 1993 << 22 << 11
-                                               << 5;
-    QTest::newRow("JOHN EMMA 2 February 1987") << "john" << "EMMA" << 2 << 2 << 1987 << 11 << 3
-                                               << 22;
-    QTest::newRow("Soul 0: no vowel, no Y") << "brr" << "KLM" << 1 << 1 << 1900 << 3 << 0 << 2;
-    QTest::newRow("Personality 0 shows 7") << "aeiou" << "AEIOU" << 31 << 12 << 2050 << 5 << 3
-                                           << 0;
+    QTest::newRow("john smith 29 November 1999") << "john"
+                                                 << "SMITH" << 29 << 11 << 1999 << 5 << 6 << 2;
+    QTest::newRow("MARY LEE 9 September 1993") << "mary"
+                                               << "LEE" << 9 << 9 << 1993 << 22 << 11 << 5;
+    QTest::newRow("JOHN EMMA 2 February 1987") << "john"
+                                               << "EMMA" << 2 << 2 << 1987 << 11 << 3 << 22;
+    QTest::newRow("Soul 0: no vowel, no Y") << "brr"
+                                            << "KLM" << 1 << 1 << 1900 << 3 << 0 << 2;
+    QTest::newRow("Personality 0 shows 7") << "aeiou"
+                                           << "AEIOU" << 31 << 12 << 2050 << 5 << 3 << 0;
 }
 
 void TestApplication::readingShowsAllThreeTabsFieldByField()
@@ -298,7 +297,8 @@ void TestApplication::readingShowsAllThreeTabsFieldByField()
     QVERIFY(!m_app->supportWindow()->isVisible()); // but out of sight
     QCOMPARE(Control<QTabWidget>("frmDisplay", "SSTab1")->currentIndex(), 2);
 
-    struct Expect {
+    struct Expect
+    {
         ReadingCategory category;
         int number;
         const char *prefix;

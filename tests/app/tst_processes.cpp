@@ -5,7 +5,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <memory>
 #include <vector>
@@ -102,8 +101,8 @@ void TestProcesses::init()
     m_home = std::make_unique<QTemporaryDir>();
     m_runtime = m_home->filePath(u"runtime"_s);
     QVERIFY(QDir().mkpath(m_runtime));
-    QFile::setPermissions(m_runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                         | QFileDevice::ExeOwner);
+    QFile::setPermissions(m_runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestProcesses::secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut()

@@ -1,7 +1,5 @@
-#include <catalogue/catalogue.h>
-
 #include <QTest>
-
+#include <catalogue/catalogue.h>
 #include <set>
 #include <string>
 
@@ -29,7 +27,8 @@ const char *CategoryName(ReadingCategory category)
     return "?";
 }
 
-struct TextCase {
+struct TextCase
+{
     const char *name;
     std::string_view text;
     const char *opening;
@@ -122,7 +121,8 @@ std::vector<TextCase> AllTexts()
     };
 }
 
-struct ColourRow {
+struct ColourRow
+{
     int number;
     const char *primary;
     int primaryPicture;
@@ -203,8 +203,7 @@ void TestCatalogue::everyTextHasItsOpeningAndLength_data()
         bool plain = true;
         for (char ch : c.text)
             plain = plain && ch >= 0x20 && ch <= 0x7e;
-        QTest::newRow(c.name) << Str(c.text) << QString::fromLatin1(c.opening) << c.length
-                              << plain;
+        QTest::newRow(c.name) << Str(c.text) << QString::fromLatin1(c.opening) << c.length << plain;
     }
 }
 
@@ -360,8 +359,8 @@ void TestCatalogue::decidesWhatATabShows_data()
             QTest::newRow(name.constData()) << c << n << "record";
         }
         for (int n : {10, 33, -1, 32767, -32768, 12}) {
-            const QByteArray name = QByteArray(CategoryName(c)) + " no record "
-                + QByteArray::number(n);
+            const QByteArray name
+                = QByteArray(CategoryName(c)) + " no record " + QByteArray::number(n);
             QTest::newRow(name.constData()) << c << n << "nothing";
         }
     }

@@ -1,7 +1,5 @@
-#include <engine/numerology.h>
-
 #include <QTest>
-
+#include <engine/numerology.h>
 #include <string>
 
 using namespace vorn;
@@ -194,16 +192,36 @@ void TestNumerology::lifeJourneyNumberOfDates_data()
     QTest::addColumn<QString>("year");
     QTest::addColumn<int>("number");
 
-    QTest::newRow("29 November 1999") << "29" << "November" << "1999" << 5;
-    QTest::newRow("9 September 1993 is master 22") << "9" << "September" << "1993" << 22;
-    QTest::newRow("2 February 1987 is master 11") << "2" << "February" << "1987" << 11;
-    QTest::newRow("1 January 1999 keeps year part 10") << "1" << "January" << "1999" << 3;
-    QTest::newRow("1 January 1900") << "1" << "January" << "1900" << 3;
-    QTest::newRow("31 December 2050") << "31" << "December" << "2050" << 5;
-    QTest::newRow("19 October 1981") << "19" << "October" << "1981" << 3;
-    QTest::newRow("day 11 is no master") << "11" << "January" << "1900" << 4;
-    QTest::newRow("year 1991 digit sum 20") << "1" << "January" << "1991" << 4;
-    QTest::newRow("unknown month counts 0") << "1" << "Januar" << "1900" << 2;
+    QTest::newRow("29 November 1999") << "29"
+                                      << "November"
+                                      << "1999" << 5;
+    QTest::newRow("9 September 1993 is master 22") << "9"
+                                                   << "September"
+                                                   << "1993" << 22;
+    QTest::newRow("2 February 1987 is master 11") << "2"
+                                                  << "February"
+                                                  << "1987" << 11;
+    QTest::newRow("1 January 1999 keeps year part 10") << "1"
+                                                       << "January"
+                                                       << "1999" << 3;
+    QTest::newRow("1 January 1900") << "1"
+                                    << "January"
+                                    << "1900" << 3;
+    QTest::newRow("31 December 2050") << "31"
+                                      << "December"
+                                      << "2050" << 5;
+    QTest::newRow("19 October 1981") << "19"
+                                     << "October"
+                                     << "1981" << 3;
+    QTest::newRow("day 11 is no master") << "11"
+                                         << "January"
+                                         << "1900" << 4;
+    QTest::newRow("year 1991 digit sum 20") << "1"
+                                            << "January"
+                                            << "1991" << 4;
+    QTest::newRow("unknown month counts 0") << "1"
+                                            << "Januar"
+                                            << "1900" << 2;
 }
 
 void TestNumerology::lifeJourneyNumberOfDates()
@@ -224,8 +242,8 @@ void TestNumerology::lifeJourneyIsAlwaysInRangeForEveryPickableDate()
     for (int day = 1; day <= 31; ++day) {
         for (const char *month : months) {
             for (int year = 1900; year <= 2050; ++year) {
-                const int n = ComputeLifeJourneyNumber(std::to_string(day), month,
-                                                       std::to_string(year));
+                const int n
+                    = ComputeLifeJourneyNumber(std::to_string(day), month, std::to_string(year));
                 QVERIFY2((n >= 1 && n <= 9) || n == 11 || n == 22, std::to_string(n).c_str());
                 ++seen[n];
             }
@@ -243,25 +261,51 @@ void TestNumerology::soulAndPersonalityOfNames_data()
     QTest::addColumn<int>("soul");
     QTest::addColumn<int>("personality");
 
-    QTest::newRow("JOHN SMITH: 29 is no master") << "JOHN" << "" << "SMITH" << 6 << 2;
-    QTest::newRow("MARY LEE: Y stays a consonant") << "MARY" << "" << "LEE" << 11 << 5;
-    QTest::newRow("JOHN EMMA: master 22") << "JOHN" << "" << "EMMA" << 3 << 22;
-    QTest::newRow("RHYS WYNN: Y counts in both") << "RHYS" << "" << "WYNN" << 5 << 2;
-    QTest::newRow("AEIOU AEIOU: no consonant") << "AEIOU" << "" << "AEIOU" << 3 << 0;
-    QTest::newRow("ANNE-MARIE O'NEIL") << "ANNE-MARIE" << "" << "O'NEIL" << 5 << 4;
-    QTest::newRow("ANNEMARIE ONEIL") << "ANNEMARIE" << "" << "ONEIL" << 5 << 4;
-    QTest::newRow("LYNN SMITH: Y rule over the whole name") << "LYNN" << "" << "SMITH" << 9 << 8;
-    QTest::newRow("pasted lower case counts nothing") << "john" << "" << "smith" << 0 << 0;
+    QTest::newRow("JOHN SMITH: 29 is no master") << "JOHN"
+                                                 << ""
+                                                 << "SMITH" << 6 << 2;
+    QTest::newRow("MARY LEE: Y stays a consonant") << "MARY"
+                                                   << ""
+                                                   << "LEE" << 11 << 5;
+    QTest::newRow("JOHN EMMA: master 22") << "JOHN"
+                                          << ""
+                                          << "EMMA" << 3 << 22;
+    QTest::newRow("RHYS WYNN: Y counts in both") << "RHYS"
+                                                 << ""
+                                                 << "WYNN" << 5 << 2;
+    QTest::newRow("AEIOU AEIOU: no consonant") << "AEIOU"
+                                               << ""
+                                               << "AEIOU" << 3 << 0;
+    QTest::newRow("ANNE-MARIE O'NEIL") << "ANNE-MARIE"
+                                       << ""
+                                       << "O'NEIL" << 5 << 4;
+    QTest::newRow("ANNEMARIE ONEIL") << "ANNEMARIE"
+                                     << ""
+                                     << "ONEIL" << 5 << 4;
+    QTest::newRow("LYNN SMITH: Y rule over the whole name") << "LYNN"
+                                                            << ""
+                                                            << "SMITH" << 9 << 8;
+    QTest::newRow("pasted lower case counts nothing") << "john"
+                                                      << ""
+                                                      << "smith" << 0 << 0;
     QTest::newRow("accents and emoji count nothing")
         << QStringLiteral("JO\u0308HN\u00e9") << QStringLiteral("\U0001F600")
-        << QStringLiteral("SMIT\u00c9H\u200f")
-        << 6 << 2;
-    QTest::newRow("blanks around names change nothing")
-        << "  JOHN " << "   " << " SMITH  " << 6 << 2;
-    QTest::newRow("blanks only") << "   " << "" << " " << 0 << 0;
-    QTest::newRow("tab is not trimmed but counts nothing") << "\tJOHN" << "" << "SMITH\t" << 6 << 2;
-    QTest::newRow("middle name joins in") << "JOHN" << "PAUL" << "SMITH" << 1 << 3;
-    QTest::newRow("Y only") << "YYY" << "" << "Y" << 1 << 1;
+        << QStringLiteral("SMIT\u00c9H\u200f") << 6 << 2;
+    QTest::newRow("blanks around names change nothing") << "  JOHN "
+                                                        << "   "
+                                                        << " SMITH  " << 6 << 2;
+    QTest::newRow("blanks only") << "   "
+                                 << ""
+                                 << " " << 0 << 0;
+    QTest::newRow("tab is not trimmed but counts nothing") << "\tJOHN"
+                                                           << ""
+                                                           << "SMITH\t" << 6 << 2;
+    QTest::newRow("middle name joins in") << "JOHN"
+                                          << "PAUL"
+                                          << "SMITH" << 1 << 3;
+    QTest::newRow("Y only") << "YYY"
+                            << ""
+                            << "Y" << 1 << 1;
 }
 
 void TestNumerology::soulAndPersonalityOfNames()

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <set>
 
@@ -37,7 +36,8 @@ void Poll()
     box->setProperty("probed", true);
     Report(QStringLiteral("message %1|%2|%3")
                .arg(int(box->icon()))
-               .arg(box->windowTitle(), QString(box->text()).replace(QStringLiteral("\n"), QStringLiteral("\\n"))));
+               .arg(box->windowTitle(),
+                    QString(box->text()).replace(QStringLiteral("\n"), QStringLiteral("\\n"))));
     QAbstractButton *button = box->defaultButton();
     if (!button)
         button = box->buttons().value(0);

@@ -1,9 +1,9 @@
 #include "uitesting.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QPushButton>
 
 namespace vorn::testing {
 

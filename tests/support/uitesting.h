@@ -7,12 +7,12 @@
 #include <QObject>
 #include <QTimer>
 #include <QUrl>
-
 #include <functional>
 
 namespace vorn::testing {
 
-struct SeenMessage {
+struct SeenMessage
+{
     QString title;
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -1,8 +1,7 @@
-#include <web/pages.h>
-#include <web/tellafriend.h>
-
 #include <QTest>
 #include <QUrlQuery>
+#include <web/pages.h>
+#include <web/tellafriend.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;

@@ -1,18 +1,17 @@
 #include "uitesting.h"
 
-#include <windows/layout.h>
-#include <windows/mainwindow.h>
-
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QClipboard>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <windows/layout.h>
+#include <windows/mainwindow.h>
 
 using namespace vorn;
 using vorn::testing::MessageBoxAnswerer;
@@ -103,10 +102,11 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     QCOMPARE(child<QLabel>("Label5")->palette().color(QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(child<QPushButton>("cmdNext")->text(), u"&Next");
     QCOMPARE(child<QPushButton>("cmdExit")->text(), u"E&xit");
-    QCOMPARE(child<QLabel>("Label2")->text(),
-             u"Vorn Color Numerology finds the primary and secondary colors associated with the "
-             u"Soul Number, Personality Number and the Life Journey Number of a person. Using these "
-             u"colors in real life helps you grow ");
+    QCOMPARE(
+        child<QLabel>("Label2")->text(),
+        u"Vorn Color Numerology finds the primary and secondary colors associated with the "
+        u"Soul Number, Personality Number and the Life Journey Number of a person. Using these "
+        u"colors in real life helps you grow ");
     QCOMPARE(child<QLabel>("lblCobrand")->text(),
              u"Co-brand this software for your site.  Increase loyalty and traffic to your site. "
              u"Put your site's name &  link here. See \"Help\" for details.    Click Here for more "
@@ -138,8 +138,9 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     QStringList help;
     for (QAction *action : child<QMenu>("mnuHelp")->actions())
         help << (action->isSeparator() ? u"-"_s : action->text());
-    QCOMPARE(help, (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
-                                u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
+    QCOMPARE(help,
+             (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                          u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
     QVERIFY(child<QAction>("mnuFileSep1")->isSeparator());
     QVERIFY(child<QAction>("mnuFileSep2")->isSeparator());
 }
@@ -232,9 +233,10 @@ void TestMainWindow::turnsTypedLowerCaseIntoCapitals_data()
     for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
         const QByteArray name(box);
         const QString boxName = QString::fromLatin1(box);
-        QTest::newRow(QByteArray(name + " john").constData()) << boxName << "john" << "JOHN";
+        QTest::newRow(QByteArray(name + " john").constData()) << boxName << "john"
+                                                              << "JOHN";
         QTest::newRow(QByteArray(name + " mixed").constData()) << boxName << "mAry-Lee o'neil 2"
-                                                     << "MARY-LEE O'NEIL 2";
+                                                               << "MARY-LEE O'NEIL 2";
         QTest::newRow(QByteArray(name + " accents").constData())
             << boxName << QStringLiteral("é1ß") << QStringLiteral("é1ß");
     }
@@ -273,8 +275,8 @@ void TestMainWindow::letsPastedTextThroughUnchanged()
 void TestMainWindow::tabsThroughTheInputsInTheirOrder()
 {
     QCOMPARE(FocusedName(), u"txtFirstName");
-    const char *order[] = {"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear",
-                           "cmdNext"};
+    const char *order[]
+        = {"txtMiddleName", "txtLastName", "cboMonth", "cboDate", "cboYear", "cmdNext"};
     for (const char *next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(FocusedName(), QLatin1String(next));
@@ -297,26 +299,50 @@ void TestMainWindow::validatesEntriesInOrder_data()
     const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
     const QString thirtyFirst = QStringLiteral("Please Enter Correct Date Or Month !");
 
-    QTest::newRow("both names empty") << "" << "" << 1 << 1 << 1900 << first << "txtFirstName";
-    QTest::newRow("last name empty") << "JOHN" << "" << 1 << 1 << 1900 << last << "txtLastName";
+    QTest::newRow("both names empty") << ""
+                                      << "" << 1 << 1 << 1900 << first << "txtFirstName";
+    QTest::newRow("last name empty") << "JOHN"
+                                     << "" << 1 << 1 << 1900 << last << "txtLastName";
     QTest::newRow("first name empty, date wrong")
-        << "" << "SMITH" << 31 << 2 << 1901 << first << "txtFirstName";
-    QTest::newRow("blanks pass as names") << " " << "  " << 1 << 1 << 1900 << "" << "";
-    QTest::newRow("29 February 1900 is no date") << "A" << "B" << 29 << 2 << 1900 << february
-                                                 << "cmdNext";
-    QTest::newRow("29 February 2000") << "A" << "B" << 29 << 2 << 2000 << "" << "";
-    QTest::newRow("29 February 2048") << "A" << "B" << 29 << 2 << 2048 << "" << "";
-    QTest::newRow("29 February 1901") << "A" << "B" << 29 << 2 << 1901 << february << "cmdNext";
-    QTest::newRow("28 February 1901") << "A" << "B" << 28 << 2 << 1901 << "" << "";
-    QTest::newRow("30 February 2000") << "A" << "B" << 30 << 2 << 2000 << february << "cmdNext";
-    QTest::newRow("31 February 2004") << "A" << "B" << 31 << 2 << 2004 << february << "cmdNext";
-    QTest::newRow("31 April") << "A" << "B" << 31 << 4 << 1990 << thirtyFirst << "cmdNext";
-    QTest::newRow("31 June") << "A" << "B" << 31 << 6 << 1990 << thirtyFirst << "cmdNext";
-    QTest::newRow("31 September") << "A" << "B" << 31 << 9 << 1990 << thirtyFirst << "cmdNext";
-    QTest::newRow("31 November") << "A" << "B" << 31 << 11 << 1990 << thirtyFirst << "cmdNext";
-    QTest::newRow("30 April") << "A" << "B" << 30 << 4 << 1990 << "" << "";
-    QTest::newRow("31 May") << "A" << "B" << 31 << 5 << 1990 << "" << "";
-    QTest::newRow("31 December 2050") << "A" << "B" << 31 << 12 << 2050 << "" << "";
+        << ""
+        << "SMITH" << 31 << 2 << 1901 << first << "txtFirstName";
+    QTest::newRow("blanks pass as names") << " "
+                                          << "  " << 1 << 1 << 1900 << ""
+                                          << "";
+    QTest::newRow("29 February 1900 is no date") << "A"
+                                                 << "B" << 29 << 2 << 1900 << february << "cmdNext";
+    QTest::newRow("29 February 2000") << "A"
+                                      << "B" << 29 << 2 << 2000 << ""
+                                      << "";
+    QTest::newRow("29 February 2048") << "A"
+                                      << "B" << 29 << 2 << 2048 << ""
+                                      << "";
+    QTest::newRow("29 February 1901") << "A"
+                                      << "B" << 29 << 2 << 1901 << february << "cmdNext";
+    QTest::newRow("28 February 1901") << "A"
+                                      << "B" << 28 << 2 << 1901 << ""
+                                      << "";
+    QTest::newRow("30 February 2000") << "A"
+                                      << "B" << 30 << 2 << 2000 << february << "cmdNext";
+    QTest::newRow("31 February 2004") << "A"
+                                      << "B" << 31 << 2 << 2004 << february << "cmdNext";
+    QTest::newRow("31 April") << "A"
+                              << "B" << 31 << 4 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("31 June") << "A"
+                             << "B" << 31 << 6 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("31 September") << "A"
+                                  << "B" << 31 << 9 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("31 November") << "A"
+                                 << "B" << 31 << 11 << 1990 << thirtyFirst << "cmdNext";
+    QTest::newRow("30 April") << "A"
+                              << "B" << 30 << 4 << 1990 << ""
+                              << "";
+    QTest::newRow("31 May") << "A"
+                            << "B" << 31 << 5 << 1990 << ""
+                            << "";
+    QTest::newRow("31 December 2050") << "A"
+                                      << "B" << 31 << 12 << 2050 << ""
+                                      << "";
 }
 
 void TestMainWindow::validatesEntriesInOrder()
@@ -431,9 +457,7 @@ void TestMainWindow::aboutAndExitAreAskedFor()
 void TestMainWindow::stacksTheOfferLabelsAsAsked()
 {
     QWidget *frame = child<QWidget>("fraFullBrand");
-    auto topmost = [frame] {
-        return frame->childAt(Twips(120) + 5, Twips(165) + 5)->objectName();
-    };
+    auto topmost = [frame] { return frame->childAt(Twips(120) + 5, Twips(165) + 5)->objectName(); };
     QCOMPARE(topmost(), u"lblFullBrand");
     m_window->bringCobrandToFront();
     QCOMPARE(topmost(), u"lblCobrand");

@@ -1,7 +1,3 @@
-#include <windows/imagelist.h>
-#include <windows/layout.h>
-#include <windows/resultswindow.h>
-
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -9,6 +5,9 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <windows/imagelist.h>
+#include <windows/layout.h>
+#include <windows/resultswindow.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;
@@ -23,7 +22,8 @@ QString Str(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-struct TabNames {
+struct TabNames
+{
     const char *number, *primaryColor, *primaryDesc, *primaryPicture;
     const char *secondaryColor, *secondaryDesc, *secondaryPicture, *keywords, *interpretation;
 };
@@ -32,22 +32,22 @@ TabNames Names(ReadingCategory category)
 {
     switch (category) {
     case ReadingCategory::LifeJourney:
-        return {"lblLifeJourneyNumber", "lblLifeJourneyPrimaryColor",
+        return {"lblLifeJourneyNumber",           "lblLifeJourneyPrimaryColor",
                 "txtLifeJourneyPrimaryColorDesc", "picLifeJourneyPrimaryColor",
-                "lblLifeJourneySecondaryColor", "txtLifeJourneySecondaryColorDesc",
-                "picLifeJourneySecondaryColor", "lblLifeJourneyKeywords",
+                "lblLifeJourneySecondaryColor",   "txtLifeJourneySecondaryColorDesc",
+                "picLifeJourneySecondaryColor",   "lblLifeJourneyKeywords",
                 "txtLifeJourneyNumberDisplay"};
     case ReadingCategory::Soul:
-        return {"lblSoulNumber", "lblSoulPrimaryColor", "txtSoulPrimaryColorDesc",
-                "picSoulPrimaryColor", "lblSoulSecondaryColor", "txtSoulSecondaryColorDesc",
-                "picSoulSecondaryColor", "lblSoulKeywords", "txtSoulUrgeNumberDisplay"};
+        return {"lblSoulNumber",         "lblSoulPrimaryColor",   "txtSoulPrimaryColorDesc",
+                "picSoulPrimaryColor",   "lblSoulSecondaryColor", "txtSoulSecondaryColorDesc",
+                "picSoulSecondaryColor", "lblSoulKeywords",       "txtSoulUrgeNumberDisplay"};
     case ReadingCategory::Personality:
         break;
     }
-    return {"lblPersonalityNumber", "lblPersonalityPrimaryColor",
+    return {"lblPersonalityNumber",           "lblPersonalityPrimaryColor",
             "txtPersonalityPrimaryColorDesc", "picPersonalityPrimaryColor",
-            "lblPersonalitySecondaryColor", "txtPersonalitySecondaryColorDesc",
-            "picPersonalitySecondaryColor", "lblPersonalityKeywords",
+            "lblPersonalitySecondaryColor",   "txtPersonalitySecondaryColorDesc",
+            "picPersonalitySecondaryColor",   "lblPersonalityKeywords",
             "txtPersonalityNumberDisplay"};
 }
 
@@ -106,9 +106,8 @@ void TestResultsWindow::swatchesLoadAtTheirIndex_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QColor>("colour");
-    const QColor colours[] = {0x0000FF, 0xFF7F50, 0xFFD700, 0x008000, 0x4B0082,
-                              0xFF00FF, 0x808000, 0xFFA500, 0xFF0000, 0x40E0D0,
-                              0x8F00FF, 0xFFFF00, 0xF4A6C0};
+    const QColor colours[] = {0x0000FF, 0xFF7F50, 0xFFD700, 0x008000, 0x4B0082, 0xFF00FF, 0x808000,
+                              0xFFA500, 0xFF0000, 0x40E0D0, 0x8F00FF, 0xFFFF00, 0xF4A6C0};
     for (int i = 1; i <= ImageList::Count; ++i)
         QTest::newRow(qPrintable(QString::number(i))) << i << colours[i - 1];
 }
@@ -160,10 +159,8 @@ void TestResultsWindow::showsItsDesignBeforeAnythingIsWritten()
         for (const char *picture : {n.primaryPicture, n.secondaryPicture})
             QVERIFY(child<QLabel>(picture)->pixmap().isNull());
         QCOMPARE(child<QLabel>(n.number)->font().pointSizeF(), 14.25);
-        QCOMPARE(child<QLabel>(n.number)->palette().color(QPalette::WindowText),
-                 QColor(Qt::blue));
-        QCOMPARE(child<QLabel>(n.keywords)->palette().color(QPalette::WindowText),
-                 QColor(Qt::red));
+        QCOMPARE(child<QLabel>(n.number)->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QCOMPARE(child<QLabel>(n.keywords)->palette().color(QPalette::WindowText), QColor(Qt::red));
     }
     QCOMPARE(child<QLabel>("Label12")->text(), u"Soul Number");
     QCOMPARE(child<QLabel>("Label16")->text(), u"Secondary Color");
@@ -255,7 +252,8 @@ void TestResultsWindow::writesWhatTheCatalogueDecides()
         QCOMPARE(text(names.number), Str(record->NumberCaption));
         QCOMPARE(text(names.primaryColor), Str(record->PrimaryColor));
         QCOMPARE(box(names.primaryDesc), Str(record->PrimaryColorDesc));
-        QVERIFY(SamePicture(picture(names.primaryPicture), m_images.picture(record->PrimaryPicture)));
+        QVERIFY(
+            SamePicture(picture(names.primaryPicture), m_images.picture(record->PrimaryPicture)));
         QVERIFY(SamePicture(picture(names.secondaryPicture),
                             m_images.picture(record->SecondaryPicture)));
         QCOMPARE(box(names.secondaryDesc), Str(record->SecondaryColorDesc));

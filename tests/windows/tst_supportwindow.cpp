@@ -1,9 +1,5 @@
 #include "uitesting.h"
 
-#include <web/tellafriend.h>
-#include <windows/layout.h>
-#include <windows/supportwindow.h>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -14,8 +10,10 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
-
 #include <limits>
+#include <web/tellafriend.h>
+#include <windows/layout.h>
+#include <windows/supportwindow.h>
 
 using namespace vorn;
 using vorn::testing::MessageBoxAnswerer;

@@ -6,10 +6,13 @@ PROGRAM := $(BUILD_DIR)/vorn-color-numerology
 
 PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
               qt6-qpa-plugins fonts-dejavu-core
-PKGS_TEST := $(PKGS_BUILD) clang-format
-PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth xdotool x11-apps imagemagick
+PKGS_TEST := $(PKGS_BUILD) clang-format desktop-file-utils appstream dpkg-dev file xvfb xauth \
+             x11vnc
+PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc
+PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth
 
-.PHONY: all build run test clean format deps-build deps-test deps-screenshots screenshots
+.PHONY: all build run test clean format install package deps-build deps-test deps-run deps-screenshots \
+        screenshots
 
 all: build
 
@@ -25,7 +28,10 @@ $(BUILD_DIR)/CMakeCache.txt:
 build: deps-build $(BUILD_DIR)/CMakeCache.txt
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-run: build
+deps-run:
+	@scripts/install-deps $(PKGS_RUN)
+
+run: deps-run build
 	@scripts/run-program $(PROGRAM)
 
 test: deps-test build
@@ -36,6 +42,17 @@ deps-screenshots:
 
 screenshots: deps-screenshots build
 	scripts/screenshots $(BUILD_DIR) docs/screenshots
+
+PREFIX ?= /usr/local
+
+# Installs into PREFIX (DESTDIR is honoured, for staging).
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in build/, with its dependencies worked out from the binary.
+package: deps-test build
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/*.deb
 
 clean:
 	rm -rf $(BUILD_DIR)

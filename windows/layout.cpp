@@ -45,28 +45,40 @@ void centreOnScreen(QWidget *window)
 
 namespace {
 
-class CentreOnFirstShow : public QObject
+class OnFirstShow : public QObject
 {
 public:
-    using QObject::QObject;
+    OnFirstShow(QWidget *window, std::function<void()> work)
+        : QObject(window)
+        , m_work(std::move(work))
+    {
+    }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Show) {
-            centreOnScreen(static_cast<QWidget *>(watched));
-            deleteLater();
             watched->removeEventFilter(this);
+            deleteLater();
+            m_work();
         }
         return false;
     }
+
+private:
+    std::function<void()> m_work;
 };
 
 } // namespace
 
+void whenFirstShown(QWidget *window, std::function<void()> work)
+{
+    window->installEventFilter(new OnFirstShow(window, std::move(work)));
+}
+
 void centreWhenFirstShown(QWidget *window)
 {
-    window->installEventFilter(new CentreOnFirstShow(window));
+    whenFirstShown(window, [window] { centreOnScreen(window); });
 }
 
 QString WindowCaption()
@@ -125,10 +137,13 @@ void setInputColors(QWidget *widget, const QColor &text)
 
 QIcon ProgramIcon()
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/vorn-color-numerology-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/icons/vorn-color-numerology-256.png"), QSize(256, 256));
-    return icon;
+    // The window icon is the program's 32-pixel picture, as designed; launchers and docks take
+    // the larger sizes from the installed icon theme. On X every picture of a window icon is
+    // converted and sent to the server for each window, and the 256-pixel one alone held up the
+    // first paint of every window by milliseconds. The picture is read once and shared by every
+    // window (never freed: a pixmap must not outlive the application in a static destructor).
+    static const QIcon *icon = new QIcon(QStringLiteral(":/icons/vorn-color-numerology-32.png"));
+    return *icon;
 }
 
 } // namespace vorn

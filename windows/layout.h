@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QRect>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -31,6 +32,10 @@ void setCloseOnlyFrame(QWidget *window);
 
 // Moves a window to the centre of its screen's available area.
 void centreOnScreen(QWidget *window);
+
+// Runs work once, when window is shown for the first time: for work that only a window on the
+// screen needs, so that a window loaded out of sight does not pay for it.
+void whenFirstShown(QWidget *window, std::function<void()> work);
 
 // Centres window on its screen when it is shown for the first time.
 void centreWhenFirstShown(QWidget *window);

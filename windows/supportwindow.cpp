@@ -161,7 +161,11 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     place(label1, 1080, 240, 4320, 435);
     // The face that stands in for the old bitmap dialog font is wider than the design allowed
     // for; the space to the right is empty, so the caption may run on rather than be cut.
-    label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
+    // Measured when first shown, as the fitted link below: every reading loads this window out
+    // of sight, and each measure loads a font size of its own.
+    whenFirstShown(this, [label1] {
+        label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
+    });
 
     const auto &messages = SupportMessages();
     const auto index = static_cast<std::size_t>(
@@ -222,7 +226,7 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     lblGoToHome->setFont(Verdana(9, true, true));
     setTextColor(lblGoToHome, Yellow);
     place(lblGoToHome, 75, 4250, 3585, 210);
-    fitFontToWidth(lblGoToHome, lblGoToHome->text());
+    whenFirstShown(this, [lblGoToHome] { fitFontToWidth(lblGoToHome, lblGoToHome->text()); });
     connect(lblGoToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT linkRequested(Page::SoftwareCataloguePage); });
 

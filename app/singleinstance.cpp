@@ -1,6 +1,7 @@
 #include "singleinstance.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -22,7 +23,25 @@ bool SingleInstance::anotherCopyIsRunning()
     // id and name kept in the file), never because of its age.
     m_lock->setStaleLockTime(0);
     m_held = m_lock->tryLock(0);
+    if (!m_held && m_lock->error() == QLockFile::LockFailedError && isDamaged()) {
+        m_lock->removeStaleLockFile();
+        m_held = m_lock->tryLock(0);
+    }
     return !m_held && m_lock->error() == QLockFile::LockFailedError;
+}
+
+bool SingleInstance::isDamaged() const
+{
+    // A lock that names no process was cut short (a crash while writing it, a full disk):
+    // it would otherwise keep every later copy out. A lock a few seconds old cannot be one
+    // that another copy is still writing.
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    if (m_lock->getLockInfo(&pid, &host, &application) && pid > 0)
+        return false;
+    const QDateTime written = QFileInfo(m_lockPath).lastModified();
+    return written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTime())) > 5;
 }
 
 QString SingleInstance::DefaultLockPath()

@@ -27,6 +27,8 @@ public:
     static QString DefaultLockPath();
 
 private:
+    bool isDamaged() const;
+
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
     bool m_held = false;

@@ -98,6 +98,8 @@ QWidget *buildResults()
     swatch.fill(Qt::red);
     for (const char *caption : {"Life Journey Number", "Soul Number", "Personality Number"}) {
         auto *page = new QWidget;
+        // In its tab before it is filled, so that it is laid out once, in its final font.
+        tabs->addTab(page, QLatin1String(caption));
         auto *frame = make<QGroupBox>("Frame", page);
         place(frame, 0, 0, 7425, 5385);
         auto row = [frame](const char *text, int top) {
@@ -136,7 +138,6 @@ QWidget *buildResults()
         auto *interpretation = make<QPlainTextEdit>("Interpretation", frame);
         interpretation->setPlainText(Paragraph(900));
         place(interpretation, 120, 3555, 7140, 1755);
-        tabs->addTab(page, QLatin1String(caption));
     }
     tabs->setCurrentIndex(2);
 

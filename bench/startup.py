@@ -1,18 +1,18 @@
 #!/usr/bin/env python3
-"""Start-up of the program against the floor program, measured from outside both.
+"""Start-up and first reading of the program against the floor program, measured from outside.
 
-Runs the program and the floor program in interleaved pairs with bench/startupprobe.cpp
-preloaded, offscreen and under a private Xvfb, then counts instructions to the first paint under
-callgrind, and prints medians, min and max, and the program / floor ratio taken pair by pair.
+Runs the program, the floor program (bench/floor.cpp) and the floor with the design's fonts in
+interleaved rounds with bench/startupprobe.cpp preloaded, offscreen and under a private Xvfb,
+then counts instructions under callgrind, and prints medians, min and max, and the ratios
+program / floor taken round by round.
 
-    bench/startup.py --build-dir build-bench [--runs 21] [--callgrind-runs 3]
+    bench/startup.py [--build-dir build-bench] [--runs 21] [--callgrind-runs 2]
 """
 
 import argparse
 import datetime
 import os
 import platform
-import re
 import shutil
 import signal
 import statistics
@@ -22,35 +22,42 @@ import tempfile
 import time
 from pathlib import Path
 
-# Figure key, caption, unit, how the program is held against the floor, limit.
-#   ratio: program / floor per pair, at most limit
-#   extra: program - floor per pair, at most limit (in the figure's unit)
+# Figure key, caption, unit, how the program is held against a floor, limit for the target.
+#   ratio: program / floor per round, target: at most limit
+#   extra: program - floor per round, target: at most limit (in the figure's unit)
 FIGURES = [
     ("painted_ms", "start-up to first paint of frmMain", "ms", "ratio", 1.05),
-    ("first_paint_ms", "  (first paint event, frame not yet flushed)", "ms", "ratio", None),
+    ("first_paint_ms", "  (to its first paint event)", "ms", "ratio", None),
     ("rss_mib", "resident memory after first paint", "MiB", "extra", 2.0),
     ("hwm_mib", "peak resident memory at first paint", "MiB", "extra", None),
     ("click_ms", "click on cmdNext to painted frmDisplay", "ms", "ratio", 1.05),
     ("click_handler_ms", "  (of which the click handler)", "ms", "ratio", None),
-    ("click_first_paint_ms", "  (to the first paint event)", "ms", "ratio", None),
     ("results_rss_mib", "resident memory after results paint", "MiB", "extra", None),
+]
+IR_FIGURES = [
+    ("startup_ir", "instructions to first paint of frmMain", "Ir", "ratio", 1.05),
+    ("click_ir", "instructions from click to painted frmDisplay", "Ir", "ratio", None),
 ]
 
 
 class Subject:
-    def __init__(self, name, path):
+    def __init__(self, name, path, args=()):
         self.name = name
-        self.path = str(Path(path).resolve())
+        self.command = [str(Path(path).resolve()), *args]
 
 
 class Sandbox:
-    """A home, configuration and runtime folder of their own, shared by every run."""
+    """A home, configuration and runtime folder of their own, shared by every run.
 
-    def __init__(self, root):
+    The runtime folder lives on tmpfs, as XDG_RUNTIME_DIR does in a desktop session: the
+    program's single-instance lock is written and synced there at every start.
+    """
+
+    def __init__(self, root, runtime_root):
         self.home = Path(root) / "home"
         self.config = self.home / "config"
-        self.runtime = Path(root) / "runtime"
-        for d in (self.home, self.config, self.runtime):
+        self.runtime = Path(tempfile.mkdtemp(prefix="vorn-bench-run-", dir=runtime_root))
+        for d in (self.home, self.config):
             d.mkdir(parents=True, exist_ok=True)
         os.chmod(self.runtime, 0o700)
 
@@ -60,6 +67,9 @@ class Sandbox:
         for lock in self.runtime.glob("*.lock"):
             lock.unlink()
 
+    def remove(self):
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
 
 def base_env(sandbox, platform_name, display):
     env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "XDG_"))}
@@ -68,11 +78,11 @@ def base_env(sandbox, platform_name, display):
         XDG_CONFIG_HOME=str(sandbox.config),
         XDG_RUNTIME_DIR=str(sandbox.runtime),
         QT_QPA_PLATFORM=platform_name,
-        # Silence the offscreen plugin's notes on every start; they would only be noise.
+        # The offscreen plugin's notes on every start are only noise here.
         QT_LOGGING_RULES="qt.qpa.*=false",
     )
-    env.pop("DISPLAY", None)
-    env.pop("WAYLAND_DISPLAY", None)
+    for k in ("DISPLAY", "WAYLAND_DISPLAY", "LD_PRELOAD"):
+        env.pop(k, None)
     if display:
         env["DISPLAY"] = display
     return env
@@ -92,19 +102,18 @@ def parse_probe(stderr):
     raise RuntimeError("no probe line in:\n" + stderr)
 
 
-def run_once(subject, env, probe, timeout=30):
-    env = dict(env)
-    env["LD_PRELOAD"] = probe
+def run_once(subject, env, probe):
+    env = dict(env, LD_PRELOAD=probe)
     env["VORN_BENCH_LAUNCH_NS"] = str(time.monotonic_ns())
-    proc = subprocess.run([subject.path], env=env, stdout=subprocess.DEVNULL,
-                          stderr=subprocess.PIPE, text=True, timeout=timeout)
+    proc = subprocess.run(subject.command, env=env, stdout=subprocess.DEVNULL,
+                          stderr=subprocess.PIPE, text=True, timeout=60)
     return parse_probe(proc.stderr)
 
 
 def start_xvfb():
     xvfb = shutil.which("Xvfb")
     if not xvfb:
-        raise RuntimeError("Xvfb is not installed (apt-get install xvfb)")
+        raise RuntimeError("Xvfb is not installed (make bench installs it)")
     read_fd, write_fd = os.pipe()
     proc = subprocess.Popen(
         [xvfb, "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-dpi", "96",
@@ -117,42 +126,60 @@ def start_xvfb():
             chunk = pipe.read(1)
             if not chunk:
                 proc.kill()
+                proc.wait()
                 raise RuntimeError("Xvfb did not start")
             number += chunk
     return proc, ":" + number.decode().strip()
 
 
-def measure_platform(subjects, probe, sandbox, platform_name, display, runs, warmups):
-    env = base_env(sandbox, platform_name, display)
+def rounds(subjects, count):
+    """Each round runs every subject once; the order turns from round to round."""
+    for i in range(count):
+        k = i % len(subjects)
+        yield subjects[k:] + subjects[:k]
+
+
+def measure_platform(subjects, probe, sandbox, env, runs, warmups):
     results = {s.name: [] for s in subjects}
     # Warm-up: the page cache, the font cache and the program's first-start settings write.
-    for _ in range(warmups):
-        for s in subjects:
+    for order in rounds(subjects, warmups):
+        for s in order:
             run_once(s, env, probe)
             sandbox.clean_locks()
-    for i in range(runs):
-        order = subjects if i % 2 == 0 else list(reversed(subjects))
+    for order in rounds(subjects, runs):
         for s in order:
             results[s.name].append(run_once(s, env, probe))
             sandbox.clean_locks()
     return results
 
 
-def callgrind_count(subject, probe, sandbox, out_file):
+def callgrind_count(subject, probe, sandbox, out_dir, stage):
+    """Instructions of one run: to the first paint (stage "startup") or from the click to the
+    painted results (stage "click"), offscreen."""
     env = base_env(sandbox, "offscreen", None)
-    env["LD_PRELOAD"] = probe
-    env["VORN_BENCH_STAGE"] = "paint"
-    env["VORN_BENCH_TIMEOUT_MS"] = "300000"
-    env["VORN_BENCH_LAUNCH_NS"] = str(time.monotonic_ns())
-    proc = subprocess.run(
-        ["valgrind", "--tool=callgrind", "--callgrind-out-file=" + str(out_file), subject.path],
-        env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True, timeout=600)
+    env.update(LD_PRELOAD=probe, VORN_BENCH_TIMEOUT_MS="300000",
+               VORN_BENCH_LAUNCH_NS=str(time.monotonic_ns()))
+    options = ["--tool=callgrind"]
+    if stage == "startup":
+        env["VORN_BENCH_STAGE"] = "paint"
+    else:
+        env["VORN_BENCH_COLLECT_CLICK"] = "1"
+        options.append("--collect-atstart=no")
+    pattern = out_dir / f"callgrind.{subject.name}.{stage}.%p.out"
+    proc = subprocess.Popen(["valgrind", *options, f"--callgrind-out-file={pattern}",
+                             *subject.command],
+                            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    _, stderr = proc.communicate(timeout=900)
     sandbox.clean_locks()
-    parse_probe(proc.stderr)  # the run reached the first paint
-    for line in Path(out_file).read_text().splitlines():
+    parse_probe(stderr)  # the run got where it had to
+    out_file = Path(str(pattern).replace("%p", str(proc.pid)))
+    for line in out_file.read_text().splitlines():
         if line.startswith(("summary:", "totals:")):
-            return int(line.split()[1])
-    raise RuntimeError("no instruction total in " + str(out_file))
+            total = int(line.split()[1])
+            # Keep one profile per subject and stage, for callgrind_annotate.
+            out_file.replace(out_dir / f"callgrind.{subject.name}.{stage}.out")
+            return total
+    raise RuntimeError(f"no instruction total in {out_file}")
 
 
 def spread(values):
@@ -160,53 +187,51 @@ def spread(values):
 
 
 def fmt(value, unit):
-    if unit == "MiB":
-        return f"{value:.1f}"
     if unit == "Ir":
         return f"{value / 1e6:.1f}M"
+    if unit == "MiB":
+        return f"{value:.1f}"
     return f"{value:.1f}"
 
 
-def table_rows(figures, program, floor):
+def relation(p, f, how):
+    pairs = list(zip(p, f))
+    if how == "ratio":
+        rel = [a / b for a, b in pairs]
+        return rel, "{:.3f} [{:.3f}..{:.3f}]".format(*spread(rel))
+    rel = [a - b for a, b in pairs]
+    return rel, "{:+.2f} [{:+.2f}..{:+.2f}]".format(*spread(rel))
+
+
+def table(figures, results, names):
+    program, floor, fonts = names
+    head = ["figure", "unit", "program", "floor", "floor, design fonts",
+            "program / floor", "target", "program / floor, design fonts"]
     rows = []
     for key, caption, unit, how, limit in figures:
-        p = [r[key] for r in program if key in r]
-        f = [r[key] for r in floor if key in r]
-        if not p or not f:
+        values = {n: [r[key] for r in results[n] if key in r] for n in names}
+        if not all(values.values()):
             continue
-        pairs = list(zip(p, f))
-        if how == "ratio":
-            rel = [a / b for a, b in pairs]
-            rel_text = "{:.3f} [{:.3f}..{:.3f}]".format(*spread(rel))
-        else:
-            rel = [a - b for a, b in pairs]
-            rel_text = "{:+.2f} [{:+.2f}..{:+.2f}] MiB".format(*spread(rel))
+        row = [caption, unit]
+        for n in names:
+            m, lo, hi = spread(values[n])
+            row.append(f"{fmt(m, unit)} [{fmt(lo, unit)}..{fmt(hi, unit)}]")
+        rel, text = relation(values[program], values[floor], how)
+        if how == "extra":
+            text += " MiB"
+        row.append(text)
         if limit is None:
-            verdict = ""
+            row.append("")
         else:
-            ok = statistics.median(rel) <= limit
             target = f"<= {limit:.2f}x" if how == "ratio" else f"<= +{limit:.0f} MiB"
-            verdict = f"{target} {'met' if ok else 'ABOVE'}"
-        pm, plo, phi = spread(p)
-        fm, flo, fhi = spread(f)
-        rows.append((caption, unit,
-                     f"{fmt(pm, unit)} [{fmt(plo, unit)}..{fmt(phi, unit)}]",
-                     f"{fmt(fm, unit)} [{fmt(flo, unit)}..{fmt(fhi, unit)}]",
-                     rel_text, verdict))
-    return rows
-
-
-def print_table(title, rows, out):
-    head = ("figure", "unit", "program median [min..max]", "floor median [min..max]",
-            "program/floor per pair: median [min..max]", "target")
-    widths = [max(len(str(r[i])) for r in rows + [head]) for i in range(len(head))]
-    line = lambda r: "| " + " | ".join(str(c).ljust(w) for c, w in zip(r, widths)) + " |"
-    out.append("")
-    out.append(title)
-    out.append("")
-    out.append(line(head))
-    out.append("|" + "|".join("-" * (w + 2) for w in widths) + "|")
-    out.extend(line(r) for r in rows)
+            row.append(f"{target}: {'met' if statistics.median(rel) <= limit else 'ABOVE'}")
+        _, text = relation(values[program], values[fonts], how)
+        row.append(text + (" MiB" if how == "extra" else ""))
+        rows.append(row)
+    widths = [max(len(r[i]) for r in rows + [head]) for i in range(len(head))]
+    line = lambda r: "| " + " | ".join(c.ljust(w) for c, w in zip(r, widths)) + " |"
+    return [line(head), "|" + "|".join("-" * (w + 2) for w in widths) + "|"] + [
+        line(r) for r in rows]
 
 
 def machine():
@@ -218,7 +243,11 @@ def machine():
                 break
     except OSError:
         pass
-    return f"{cpu}, {os.cpu_count()} cores, Linux {platform.release()}"
+    try:
+        load = Path("/proc/loadavg").read_text().split()[0]
+    except OSError:
+        load = "?"
+    return f"{cpu}, {os.cpu_count()} cores, Linux {platform.release()}, load {load} at start"
 
 
 def main():
@@ -226,70 +255,78 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build-dir", default=str(here.parent / "build-bench"))
-    parser.add_argument("--runs", type=int, default=21, help="interleaved pairs per platform")
-    parser.add_argument("--warmups", type=int, default=2)
-    parser.add_argument("--callgrind-runs", type=int, default=3,
-                        help="interleaved pairs under callgrind (0: none)")
+    parser.add_argument("--runs", type=int, default=21, help="rounds per platform")
+    parser.add_argument("--warmups", type=int, default=1, help="rounds not counted")
+    parser.add_argument("--callgrind-runs", type=int, default=2,
+                        help="rounds under callgrind, per stage (0: none)")
     parser.add_argument("--platforms", default="offscreen,xcb")
     parser.add_argument("--report", help="also write the tables to this file")
     args = parser.parse_args()
 
     build = Path(args.build_dir).resolve()
-    program = Subject("program", build / "vorn-color-numerology")
-    floor = Subject("floor", build / "bench" / "vorn_bench_floor")
+    floor_path = build / "bench" / "vorn_bench_floor"
+    subjects = [Subject("program", build / "vorn-color-numerology"),
+                Subject("floor", floor_path),
+                Subject("floor+fonts", floor_path, ["--design-fonts"])]
+    names = [s.name for s in subjects]
     probe = str(build / "bench" / "libvorn_bench_probe.so")
-    subjects = [program, floor]
+    runtime_root = "/dev/shm" if os.access("/dev/shm", os.W_OK) else None
 
     out = []
     started = time.monotonic()
     out.append(f"Start-up benchmark, {datetime.datetime.now().isoformat(timespec='seconds')}")
     out.append(f"machine: {machine()}")
-    out.append(f"pairs: {args.runs} per platform, interleaved (program first on even pairs), "
-               f"after {args.warmups} warm-up pairs")
+    out.append(f"rounds: {args.runs} per platform after {args.warmups} warm-up round(s); each "
+               "round runs program, floor and floor with the design's fonts, in turning order")
+    out.append("figures: median [min..max] over the rounds; ratios and differences are taken "
+               "round by round, then their median [min..max]")
 
     xvfb = None
     with tempfile.TemporaryDirectory(prefix="vorn-bench-") as root:
-        sandbox = Sandbox(root)
+        sandbox = Sandbox(root, runtime_root)
         try:
             for platform_name in [p for p in args.platforms.split(",") if p]:
                 display = None
                 if platform_name == "xcb":
                     xvfb, display = start_xvfb()
                 print(f"measuring {platform_name} ...", file=sys.stderr, flush=True)
-                results = measure_platform(subjects, probe, sandbox, platform_name, display,
-                                           args.runs, args.warmups)
-                where = "Xvfb (X server, no window manager)" if display else "offscreen"
-                print_table(f"## {where}: QT_QPA_PLATFORM={platform_name}",
-                            table_rows(FIGURES, results["program"], results["floor"]), out)
+                env = base_env(sandbox, platform_name, display)
+                results = measure_platform(subjects, probe, sandbox, env, args.runs,
+                                           args.warmups)
+                where = ("Xvfb, an X server without window manager" if display
+                         else "offscreen")
+                out += ["", f"## {where} (QT_QPA_PLATFORM={platform_name})", ""]
+                out += table(FIGURES, results, names)
                 if xvfb:
                     xvfb.send_signal(signal.SIGTERM)
                     xvfb.wait(10)
                     xvfb = None
 
-            if args.callgrind_runs > 0 and shutil.which("valgrind"):
+            if args.callgrind_runs > 0:
+                if not shutil.which("valgrind"):
+                    raise RuntimeError("valgrind is not installed (make bench installs it)")
+                print("counting instructions under callgrind ...", file=sys.stderr, flush=True)
                 keep = build / "bench-results"
                 keep.mkdir(exist_ok=True)
-                counts = {"program": [], "floor": []}
-                for i in range(args.callgrind_runs):
-                    order = subjects if i % 2 == 0 else list(reversed(subjects))
+                counts = {n: [] for n in names}
+                for order in rounds(subjects, args.callgrind_runs):
                     for s in order:
-                        counts[s.name].append(
-                            {"ir": callgrind_count(s, probe, sandbox,
-                                                   keep / f"callgrind.{s.name}.out")})
-                print_table("## Instructions to the first paint of frmMain "
-                            "(callgrind, offscreen, whole process up to the probe's exit)",
-                            table_rows([("ir", "instructions to first paint", "Ir", "ratio",
-                                         1.05)], counts["program"], counts["floor"]), out)
-                out.append("")
-                out.append(f"callgrind profiles of the last pair: {keep}/callgrind.*.out "
-                           "(callgrind_annotate --inclusive=yes <file>)")
+                        counts[s.name].append({
+                            f"{stage}_ir": callgrind_count(s, probe, sandbox, keep, stage)
+                            for stage in ("startup", "click")})
+                out += ["", "## Instructions (callgrind, offscreen): the whole process from its "
+                        "first instruction to the first frame of frmMain, and from the click to the "
+                        "first frame of frmDisplay", ""]
+                out += table(IR_FIGURES, counts, names)
+                out += ["", f"Profiles of the last round: {keep}/callgrind.<subject>."
+                        "<startup|click>.out (callgrind_annotate --inclusive=yes <file>)"]
         finally:
             if xvfb:
                 xvfb.kill()
                 xvfb.wait()
+            sandbox.remove()
 
-    out.append("")
-    out.append(f"start-up benchmark took {time.monotonic() - started:.0f} s")
+    out += ["", f"start-up benchmark took {time.monotonic() - started:.0f} s"]
     text = "\n".join(out) + "\n"
     sys.stdout.write(text)
     if args.report:

@@ -1,12 +1,14 @@
 // The built program as a real process: a second copy is turned away, a copy killed without
 // warning does not lock the next one out, and the program starts whatever its settings hold.
 
+#include "programcopy.h"
+
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -18,64 +20,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// One copy of the program with the probe preloaded, in a home of its own.
-class Copy
+class Copy : public vorn::testing::ProgramCopy
 {
 public:
     Copy(const QString &home, const QString &runtime)
+        : ProgramCopy(QStringLiteral(VORN_PROGRAM), QStringLiteral(VORN_PROBE), home, runtime)
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        env.insert(u"LD_PRELOAD"_s, QStringLiteral(VORN_PROBE));
-        env.insert(u"HOME"_s, home);
-        env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config");
-        env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-        m_process.setProcessEnvironment(env);
-        m_process.setProgram(QStringLiteral(VORN_PROGRAM));
-        m_process.setProcessChannelMode(QProcess::SeparateChannels);
     }
-
-    ~Copy()
-    {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
-
-    void start() { m_process.start(); }
-    bool started() { return m_process.waitForStarted(5000); }
-
-    // Waits until the probe has reported line (or the copy ended); true when it has.
-    bool waitFor(const QString &line, int ms = 10000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < ms) {
-            if (output().contains(line))
-                return true;
-            if (m_process.state() == QProcess::NotRunning)
-                return output().contains(line);
-            m_process.waitForReadyRead(50);
-        }
-        return false;
-    }
-
-    QString output()
-    {
-        m_output += QString::fromUtf8(m_process.readAllStandardError());
-        return m_output;
-    }
-
-    bool endsBy(int ms) { return m_process.waitForFinished(ms); }
-    bool running() const { return m_process.state() == QProcess::Running; }
-    int exitCode() const { return m_process.exitCode(); }
-    QProcess::ExitStatus exitStatus() const { return m_process.exitStatus(); }
-    void killHard() { ::kill(static_cast<pid_t>(m_process.processId()), SIGKILL); }
-
-private:
-    QProcess m_process;
-    QString m_output;
 };
 
 const QString AlreadyRunning

@@ -4,8 +4,14 @@
 //
 //   probe: message <icon>|<title>|<text>
 //   probe: shown <objectName of a top-level window that became visible>
+//   probe: clicked <objectName>
+//
+// VORN_PROBE_CLICK=<name>,<name>,... clicks those controls (or triggers those menu actions)
+// once the input window is shown, one every few polls.
 
+#include <QAction>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -21,8 +27,48 @@ void Report(const QString &line)
     std::fflush(stderr);
 }
 
+void Click(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *action = top->findChild<QAction *>(name)) {
+            action->trigger();
+            Report(QStringLiteral("clicked ") + name);
+            return;
+        }
+        if (auto *widget = top->findChild<QWidget *>(name)) {
+            const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+            const QPointF global = widget->mapToGlobal(at);
+            QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                              Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(widget, &press);
+            QApplication::sendEvent(widget, &release);
+            Report(QStringLiteral("clicked ") + name);
+            return;
+        }
+    }
+    Report(QStringLiteral("no control ") + name);
+}
+
+void ClickNext()
+{
+    static QStringList pending = qEnvironmentVariable("VORN_PROBE_CLICK")
+                                     .split(u',', Qt::SkipEmptyParts);
+    static int wait = 0;
+    if (pending.isEmpty() || ++wait % 5 != 0)
+        return;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String("frmMain") && w->isVisible()) {
+            Click(pending.takeFirst());
+            return;
+        }
+    }
+}
+
 void Poll()
 {
+    ClickNext();
     static std::set<QString> shown;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->isVisible() && !w->objectName().isEmpty() && shown.insert(w->objectName()).second)

@@ -8,7 +8,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -59,16 +58,17 @@ void TestEnvironment::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir().mkpath(config()));
     QVERIFY(QDir().mkpath(runtime()));
-    QFile::setPermissions(runtime(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                                         | QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestEnvironment::cleanup()
 {
     // Give write access back so that the temporary folder can be removed.
     for (const QString &path : {config(), settingsFile()})
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner
-                                        | QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(path,
+                              QFile::permissions(path) | QFileDevice::WriteOwner
+                                  | QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     m_dir.reset();
 }
 

@@ -3,12 +3,6 @@
 
 #include "uitesting.h"
 
-#include <app/application.h>
-#include <web/tellafriend.h>
-#include <windows/mainwindow.h>
-#include <windows/resultswindow.h>
-#include <windows/supportwindow.h>
-
 #include <QAction>
 #include <QClipboard>
 #include <QElapsedTimer>
@@ -20,8 +14,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
-
+#include <app/application.h>
 #include <memory>
+#include <web/tellafriend.h>
+#include <windows/mainwindow.h>
+#include <windows/resultswindow.h>
+#include <windows/supportwindow.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;
@@ -38,7 +36,8 @@ constexpr qint64 SlowestHandlerMs = 800;
 
 // What the engine should make of a name, worked out here from the rules themselves: only the
 // bytes 'A' to 'Z' count, and an addition that would pass 32,767 is skipped.
-struct NameModel {
+struct NameModel
+{
     int soul = 0;
     int personality = 0;
 
@@ -246,8 +245,13 @@ void TestHostileInput::megabytePastedIntoANameBox()
 void TestHostileInput::oddCharactersInNamesCountNothing_data()
 {
     QTest::addColumn<int>("which");
-    const char *names[] = {"NUL", "control characters", "emoji", "combining accents",
-                           "right-to-left marks", "lone surrogates", "odd blanks and breaks"};
+    const char *names[] = {"NUL",
+                           "control characters",
+                           "emoji",
+                           "combining accents",
+                           "right-to-left marks",
+                           "lone surrogates",
+                           "odd blanks and breaks"};
     for (int i = 0; i < 7; ++i)
         QTest::newRow(names[i]) << i;
 }
@@ -288,7 +292,7 @@ QString TestHostileInput::leaveForSupportWindow()
 {
     control<QAction>(m_app->mainWindow(), "mnuExit")->trigger();
     return m_app->supportWindow() && m_app->supportWindow()->isVisible() ? QString()
-                                                                           : u"not shown"_s;
+                                                                         : u"not shown"_s;
 }
 
 void TestHostileInput::oddCharactersInTheReferralFormAreSentIntact_data()
@@ -307,8 +311,7 @@ void TestHostileInput::oddCharactersInTheReferralFormAreSentIntact()
     control<QLineEdit>(support, "txtFriendName")->setText(odd + u"Bob"_s);
     control<QLineEdit>(support, "txtFriendEmail")->setText(u"bob@y.example"_s);
     control<QPlainTextEdit>(support, "txtMessage")->setPlainText(u"Hi "_s + odd);
-    const ReferralValues expected
-        = TrimmedValues(static_cast<SupportWindow *>(support)->fields());
+    const ReferralValues expected = TrimmedValues(static_cast<SupportWindow *>(support)->fields());
 
     LinkRecorder links;
     MessageBoxAnswerer answerer;
@@ -320,8 +323,9 @@ void TestHostileInput::oddCharactersInTheReferralFormAreSentIntact()
     const auto items = query.queryItems(QUrl::FullyDecoded);
     QCOMPARE(items.size(), 6);
     const QStringList keys = {u"taf1"_s, u"taf2"_s, u"taf3"_s, u"taf4"_s, u"taf5"_s, u"taf6"_s};
-    const QStringList values = {expected.name,       expected.email,       expected.message,
-                                expected.friendName, expected.friendEmail, ProductHomePage().toString()};
+    const QStringList values
+        = {expected.name,       expected.email,       expected.message,
+           expected.friendName, expected.friendEmail, ProductHomePage().toString()};
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(items[i].first, keys[i]);
         const QString raw = links.opened.first().query(QUrl::FullyEncoded).split(u'&')[i];

@@ -11,8 +11,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QMouseEvent>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -38,8 +38,8 @@ void Click(const QString &name)
         if (auto *widget = top->findChild<QWidget *>(name)) {
             const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
             const QPointF global = widget->mapToGlobal(at);
-            QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
-                              Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
             QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
                                 Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(widget, &press);
@@ -53,8 +53,8 @@ void Click(const QString &name)
 
 void ClickNext()
 {
-    static QStringList pending = qEnvironmentVariable("VORN_PROBE_CLICK")
-                                     .split(u',', Qt::SkipEmptyParts);
+    static QStringList pending
+        = qEnvironmentVariable("VORN_PROBE_CLICK").split(u',', Qt::SkipEmptyParts);
     static int wait = 0;
     if (pending.isEmpty() || ++wait % 5 != 0)
         return;

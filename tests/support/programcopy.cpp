@@ -1,7 +1,6 @@
 #include "programcopy.h"
 
 #include <QElapsedTimer>
-
 #include <csignal>
 
 using namespace Qt::StringLiterals;

@@ -10,9 +10,11 @@ PKGS_TEST := $(PKGS_BUILD) clang-format desktop-file-utils appstream dpkg-dev fi
              x11vnc
 PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth
+PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3
+BENCH_DIR ?= build-bench
 
 .PHONY: all build run test clean format install package deps-build deps-test deps-run deps-screenshots \
-        screenshots
+        screenshots deps-bench bench
 
 all: build
 
@@ -42,6 +44,19 @@ deps-screenshots:
 
 screenshots: deps-screenshots build
 	scripts/screenshots $(BUILD_DIR) docs/screenshots
+
+deps-bench:
+	@scripts/install-deps $(PKGS_BENCH)
+
+# Benchmarks, not tests: no figure passes or fails. The engine and the catalogue under Google
+# Benchmark, then start-up, memory and the first reading against the floor program, offscreen
+# and under Xvfb, with instruction counts from callgrind (bench/startup.py). A few minutes.
+bench: deps-bench
+	cmake -S . -B $(BENCH_DIR) -G Ninja -DVORN_BENCH=ON -DBUILD_TESTING=OFF
+	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target vorn-color-numerology \
+	    vorn_bench_engine vorn_bench_floor vorn_bench_probe
+	$(BENCH_DIR)/bench/vorn_bench_engine --benchmark_min_time=0.2
+	python3 bench/startup.py --build-dir $(BENCH_DIR) --report $(BENCH_DIR)/bench-results/startup.txt
 
 PREFIX ?= /usr/local
 

@@ -6,7 +6,7 @@ interleaved rounds with bench/startupprobe.cpp preloaded, offscreen and under a 
 then counts instructions under callgrind, and prints medians, min and max, and the ratios
 program / floor taken round by round.
 
-    bench/startup.py [--build-dir build-bench] [--runs 21] [--callgrind-runs 2]
+    bench/startup.py [--build-dir build-bench] [--runs 31] [--callgrind-runs 2]
 """
 
 import argparse
@@ -33,6 +33,7 @@ FIGURES = [
     ("click_ms", "click on cmdNext to painted frmDisplay", "ms", "ratio", 1.05),
     ("click_handler_ms", "  (of which the click handler)", "ms", "ratio", None),
     ("results_rss_mib", "resident memory after results paint", "MiB", "extra", None),
+    ("results_hwm_mib", "peak resident memory at results paint", "MiB", "extra", None),
 ]
 IR_FIGURES = [
     ("startup_ir", "instructions to first paint of frmMain", "Ir", "ratio", 1.05),
@@ -95,7 +96,7 @@ def parse_probe(stderr):
             if "error" in fields:
                 raise RuntimeError("probe: " + fields["error"])
             out = {k: float(v) for k, v in fields.items()}
-            for kib in ("rss_kib", "hwm_kib", "results_rss_kib"):
+            for kib in ("rss_kib", "hwm_kib", "results_rss_kib", "results_hwm_kib"):
                 if kib in out:
                     out[kib.replace("_kib", "_mib")] = out.pop(kib) / 1024.0
             return out
@@ -255,7 +256,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build-dir", default=str(here.parent / "build-bench"))
-    parser.add_argument("--runs", type=int, default=21, help="rounds per platform")
+    parser.add_argument("--runs", type=int, default=31, help="rounds per platform")
     parser.add_argument("--warmups", type=int, default=1, help="rounds not counted")
     parser.add_argument("--callgrind-runs", type=int, default=2,
                         help="rounds under callgrind, per stage (0: none)")
@@ -330,6 +331,7 @@ def main():
     text = "\n".join(out) + "\n"
     sys.stdout.write(text)
     if args.report:
+        Path(args.report).parent.mkdir(parents=True, exist_ok=True)
         Path(args.report).write_text(text)
 
 

@@ -10,8 +10,8 @@
 // rss_kib, hwm_kib: VmRSS and VmHWM at painted_ms.
 // click_ms: a click on cmdNext (txtFirstName and txtLastName filled first) to the end of the
 //   first frame of frmDisplay; click_handler_ms: until the click handler returned;
-//   click_first_paint_ms: until the first paint event of frmDisplay; results_rss_kib: VmRSS at
-//   the end of the frame.
+//   click_first_paint_ms: until the first paint event of frmDisplay; results_rss_kib,
+//   results_hwm_kib: VmRSS and VmHWM at the end of the frame.
 //
 // The launch time is VORN_BENCH_LAUNCH_NS, CLOCK_MONOTONIC in nanoseconds taken by the driver
 // just before it started the process. VORN_BENCH_STAGE=paint ends the process at the first
@@ -164,12 +164,14 @@ private:
         const std::int64_t painted = NowNs();
         if (m_collectClick)
             CALLGRIND_TOGGLE_COLLECT;
+        const auto memory = Memory();
         report(QStringLiteral(" click_ms=%1 click_handler_ms=%2 click_first_paint_ms=%3 "
-                              "results_rss_kib=%4")
+                              "results_rss_kib=%4 results_hwm_kib=%5")
                    .arg(Ms(painted - m_click), 0, 'f', 3)
                    .arg(Ms(m_clickReturned - m_click), 0, 'f', 3)
                    .arg(Ms(m_resultsFirstPaint - m_click), 0, 'f', 3)
-                   .arg(Memory().first));
+                   .arg(memory.first)
+                   .arg(memory.second));
     }
 
     void report(const QString &more)

@@ -261,12 +261,14 @@ def main():
     parser.add_argument("--callgrind-runs", type=int, default=2,
                         help="rounds under callgrind, per stage (0: none)")
     parser.add_argument("--platforms", default="offscreen,xcb")
+    parser.add_argument("--program", help="the program to measure (default: the one in the "
+                        "build directory), e.g. an older build to compare with")
     parser.add_argument("--report", help="also write the tables to this file")
     args = parser.parse_args()
 
     build = Path(args.build_dir).resolve()
     floor_path = build / "bench" / "vorn_bench_floor"
-    subjects = [Subject("program", build / "vorn-color-numerology"),
+    subjects = [Subject("program", args.program or build / "vorn-color-numerology"),
                 Subject("floor", floor_path),
                 Subject("floor+fonts", floor_path, ["--design-fonts"])]
     names = [s.name for s in subjects]
@@ -277,6 +279,7 @@ def main():
     started = time.monotonic()
     out.append(f"Start-up benchmark, {datetime.datetime.now().isoformat(timespec='seconds')}")
     out.append(f"machine: {machine()}")
+    out.append(f"program: {subjects[0].command[0]}")
     out.append(f"rounds: {args.runs} per platform after {args.warmups} warm-up round(s); each "
                "round runs program, floor and floor with the design's fonts, in turning order")
     out.append("figures: median [min..max] over the rounds; ratios and differences are taken "

@@ -137,11 +137,10 @@ void setInputColors(QWidget *widget, const QColor &text)
 
 QIcon ProgramIcon()
 {
-    // The window icon is the program's 32-pixel picture, as designed; launchers and docks take
-    // the larger sizes from the installed icon theme. On X every picture of a window icon is
-    // converted and sent to the server for each window, and the 256-pixel one alone held up the
-    // first paint of every window by milliseconds. The picture is read once and shared by every
-    // window (never freed: a pixmap must not outlive the application in a static destructor).
+    // The program's 32-pixel picture, as designed; launchers and docks take the larger sizes from
+    // the installed icon theme. On X each picture of a window icon goes to the server for every
+    // window, and a 256-pixel one held each first paint up by milliseconds. Read once and shared
+    // by every window; never freed, as no pixmap may outlive the application.
     static const QIcon *icon = new QIcon(QStringLiteral(":/icons/vorn-color-numerology-32.png"));
     return *icon;
 }

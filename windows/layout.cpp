@@ -127,10 +127,8 @@ void setTextColor(QWidget *widget, const QColor &color)
 
 void setInputColors(QWidget *widget, const QColor &text)
 {
+    setTextColor(widget, text);
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     widget->setPalette(palette);
 }

@@ -1,5 +1,7 @@
 #include "linklabel.h"
 
+#include "layout.h"
+
 #include <QMouseEvent>
 
 namespace vorn {
@@ -25,6 +27,18 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         Q_EMIT clicked();
+}
+
+LinkLabel *makeOfferLabel(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *label = new LinkLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(Verdana(8.25, true, true));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    setTextColor(label, Red);
+    return label;
 }
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)

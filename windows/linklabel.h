@@ -32,4 +32,8 @@ public:
     explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
 };
 
+// One of the two offer labels that share a place at the foot of the working windows: red,
+// bold, underlined, word-wrapped and opaque, so that the one in front hides the other.
+LinkLabel *makeOfferLabel(const char *name, const QString &caption, QWidget *parent);
+
 } // namespace vorn

@@ -187,13 +187,7 @@ void MainWindow::buildControls()
     auto *fraFullBrand = makeFrame(QStringLiteral("fraFullBrand"), QString(), client);
     place(fraFullBrand, 80, 3120, 6300, 855);
     auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
-        auto *label = new LinkLabel(caption, fraFullBrand);
-        label->setObjectName(QLatin1String(name));
-        label->setFont(Verdana(8.25, true, true));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setAutoFillBackground(true);
-        setTextColor(label, Red);
+        LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);
         connect(label, &LinkLabel::clicked, this, [this, page] { Q_EMIT linkRequested(page); });
         return label;
     };

@@ -180,13 +180,7 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
     place(fraFullBrand, 0, 6480, 7455, 855);
     auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
-        auto *label = new LinkLabel(caption, fraFullBrand);
-        label->setObjectName(QLatin1String(name));
-        label->setFont(Verdana(8.25, true, true));
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setAutoFillBackground(true);
-        setTextColor(label, Red);
+        LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);
         place(label, 120, 165, 5985, 615);
         // The Back button stands over the right end of the offer; wrap the text before it.
         label->setContentsMargins(0, 0, Twips(120 + 5985 - 5880) + 4, 0);

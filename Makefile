@@ -69,6 +69,42 @@ package: deps-test build
 	cd $(BUILD_DIR) && cpack -G DEB
 	@ls $(BUILD_DIR)/*.deb
 
+# Reliability: every test under AddressSanitizer and UndefinedBehaviorSanitizer (g++), and the
+# libFuzzer targets of fuzz/ (clang). See docs/RELIABILITY.md.
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+PKGS_SANITIZE := $(PKGS_TEST)
+PKGS_FUZZ := $(PKGS_BUILD) clang libclang-rt-14-dev
+# Stop at the first report; leaks are checked (the tests leave none, so nothing is suppressed).
+SANITIZER_ENV := ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+                 UBSAN_OPTIONS=halt_on_error=1:abort_on_error=1:print_stacktrace=1
+
+.PHONY: deps-sanitize test-sanitize deps-fuzz fuzz-build fuzz fuzz-short
+
+deps-sanitize:
+	@scripts/install-deps $(PKGS_SANITIZE)
+
+test-sanitize: deps-sanitize
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DVORN_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
+	    ctest --output-on-failure --parallel $(JOBS)
+
+deps-fuzz:
+	@scripts/install-deps $(PKGS_FUZZ)
+
+fuzz-build: deps-fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DVORN_FUZZ=ON -DBUILD_TESTING=OFF
+	cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target vorn_fuzzers
+
+# Each target for FUZZ_SECONDS (make fuzz FUZZ_SECONDS=600); the grown corpus stays in FUZZ_DIR.
+fuzz: fuzz-build
+	fuzz/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+fuzz-short:
+	$(MAKE) fuzz FUZZ_SECONDS=20
+
 clean:
 	rm -rf $(BUILD_DIR)
 

@@ -4,8 +4,20 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 namespace vorn::testing {
+
+void addDesignedRow(const char *name, int left, int top, int width, int height)
+{
+    QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
+}
+
+QRect TwipsToPixels(const QRect &twips)
+{
+    auto pixels = [](int t) { return qRound(t / 15.0); };
+    return {pixels(twips.x()), pixels(twips.y()), pixels(twips.width()), pixels(twips.height())};
+}
 
 MessageBoxAnswerer::MessageBoxAnswerer(QMessageBox::StandardButton answer, QObject *parent)
     : QObject(parent)

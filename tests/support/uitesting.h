@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QRect>
 #include <QTimer>
 #include <QUrl>
 #include <functional>
@@ -20,6 +21,11 @@ struct SeenMessage
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     int shownLines = 0; // lines of text the box shows, as laid out on the screen
 };
+
+// Layout tables: a data row named after the control, with columns "name" (QString) and
+// "twips" (QRect) holding the designed rectangle; TwipsToPixels gives what the window shows.
+void addDesignedRow(const char *name, int left, int top, int width, int height);
+QRect TwipsToPixels(const QRect &twips);
 
 // While it lives, answers every message box that opens with answer, and records it.
 class MessageBoxAnswerer : public QObject

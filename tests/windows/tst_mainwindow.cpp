@@ -150,9 +150,7 @@ void TestMainWindow::placesControlsAsDesigned_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
 
-    auto row = [](const char *name, int l, int t, int w, int h) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h);
-    };
+    const auto row = vorn::testing::addDesignedRow;
     row("Frame2", 80, 0, 6300, 615);
     row("Label61", 120, 135, 6120, 585);
     row("Label2", 120, 720, 6255, 615);
@@ -180,8 +178,7 @@ void TestMainWindow::placesControlsAsDesigned()
     QFETCH(QRect, twips);
     QWidget *widget = m_window->findChild<QWidget *>(name);
     QVERIFY(widget);
-    const QRect expected(qRound(twips.x() / 15.0), qRound(twips.y() / 15.0),
-                         qRound(twips.width() / 15.0), qRound(twips.height() / 15.0));
+    const QRect expected = vorn::testing::TwipsToPixels(twips);
     QCOMPARE(widget->pos(), expected.topLeft());
     QCOMPARE(widget->height(), expected.height());
     // Captions may grow where the font's stand-in is wider, but never shrink.

@@ -1,3 +1,5 @@
+#include "uitesting.h"
+
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -181,9 +183,7 @@ void TestResultsWindow::placesTabControlsAsDesigned_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("twips");
 
-    auto row = [](const char *name, int l, int t, int w, int h) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QRect(l, t, w, h);
-    };
+    const auto row = vorn::testing::addDesignedRow;
     row("lblLifeJourneyNumber", 2640, 240, 3570, 345);
     row("lblSoulNumber", 2610, 240, 2400, 345);
     row("lblPersonalityNumber", 2610, 240, 3510, 345);
@@ -210,8 +210,7 @@ void TestResultsWindow::placesTabControlsAsDesigned()
     QFETCH(QRect, twips);
     QWidget *widget = m_window->findChild<QWidget *>(name);
     QVERIFY(widget);
-    const QRect expected(Twips(twips.x()), Twips(twips.y()), Twips(twips.width()),
-                         Twips(twips.height()));
+    const QRect expected = vorn::testing::TwipsToPixels(twips);
     QCOMPARE(widget->geometry(), expected);
     // Secondary rows of the Personality tab sit lower than the other tabs'.
     QCOMPARE(child<QWidget>("lblPersonalitySecondaryColor")->y(), Twips(1875));

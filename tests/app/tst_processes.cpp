@@ -42,6 +42,8 @@ private Q_SLOTS:
     void init();
     void secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut();
     void copiesStartedTogetherLeaveExactlyOne();
+    void leavingThroughTheSupportWindowEndsWithStatusZero_data();
+    void leavingThroughTheSupportWindowEndsWithStatusZero();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -124,6 +126,35 @@ void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
         }
     }
     QCOMPARE(survivors, 1);
+}
+
+void TestProcesses::leavingThroughTheSupportWindowEndsWithStatusZero_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::newRow("File > Exit, then Exit") << "mnuExit,cmdClose";
+    QTest::newRow("close box, then close box") << "close:frmMain,close:frmNagScreen2";
+    QTest::newRow("a refused Next, then File > Exit, then its close box")
+        << "cmdNext,mnuExit,close:frmNagScreen2";
+}
+
+void TestProcesses::leavingThroughTheSupportWindowEndsWithStatusZero()
+{
+    QFETCH(QString, steps);
+    Copy copy(m_home->path(), m_runtime);
+    copy.environment().insert(u"VORN_PROBE_CLICK"_s, steps);
+    copy.start();
+    QVERIFY(copy.started());
+    QVERIFY2(copy.endsBy(15000), qPrintable(copy.output()));
+    QCOMPARE(copy.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(copy.exitCode(), 0);
+    const QString output = copy.output();
+    QVERIFY2(output.contains(u"probe: shown frmNagScreen2"), qPrintable(output));
+    QVERIFY(!output.contains(u"probe: no control"));
+    // Leaving the input window alone never ends the program: the support window came first.
+    QVERIFY(output.indexOf(u"probe: shown frmNagScreen2") < output.lastIndexOf(u"probe: c"));
+    if (steps.startsWith(u"cmdNext"))
+        QVERIFY(output.contains(
+            u"probe: message 1|Vorn Color Numerology|Please Enter Your First Name"));
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)

@@ -6,8 +6,9 @@
 //   probe: shown <objectName of a top-level window that became visible>
 //   probe: clicked <objectName>
 //
-// VORN_PROBE_CLICK=<name>,<name>,... clicks those controls (or triggers those menu actions)
-// once the input window is shown, one every few polls.
+// VORN_PROBE_CLICK=<name>,<name>,... clicks those controls (or triggers those menu actions),
+// in order, one every few polls, each once it stands in a window on the screen;
+// "close:<window>" closes that window as its close box would.
 
 #include <QAction>
 #include <QApplication>
@@ -27,28 +28,53 @@ void Report(const QString &line)
     std::fflush(stderr);
 }
 
-void Click(const QString &name)
+// The control or menu action called name in a window on the screen, or nullptr.
+QObject *Find(const QString &name)
 {
     for (QWidget *top : QApplication::topLevelWidgets()) {
-        if (auto *action = top->findChild<QAction *>(name)) {
-            action->trigger();
-            Report(QStringLiteral("clicked ") + name);
-            return;
-        }
-        if (auto *widget = top->findChild<QWidget *>(name)) {
-            const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-            const QPointF global = widget->mapToGlobal(at);
-            QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
-                              Qt::NoModifier);
-            QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
-                                Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(widget, &press);
-            QApplication::sendEvent(widget, &release);
-            Report(QStringLiteral("clicked ") + name);
-            return;
-        }
+        if (!top->isVisible())
+            continue;
+        if (auto *action = top->findChild<QAction *>(name))
+            return action;
+        if (auto *widget = top->findChild<QWidget *>(name))
+            return widget;
     }
-    Report(QStringLiteral("no control ") + name);
+    return nullptr;
+}
+
+bool Act(const QString &step)
+{
+    if (step.startsWith(QLatin1String("close:"))) {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->objectName() == step.mid(6)) {
+                Report(QStringLiteral("closing ") + top->objectName());
+                QTimer::singleShot(0, top, [top] { top->close(); });
+                return true;
+            }
+        }
+        return false;
+    }
+    QObject *target = Find(step);
+    if (!target)
+        return false;
+    Report(QStringLiteral("clicked ") + step);
+    // Outside the polling timer: a click may open a modal box, which the timer must answer.
+    QTimer::singleShot(0, target, [target] {
+        if (auto *action = qobject_cast<QAction *>(target)) {
+            action->trigger();
+            return;
+        }
+        auto *widget = static_cast<QWidget *>(target);
+        const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+        const QPointF global = widget->mapToGlobal(at);
+        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    });
+    return true;
 }
 
 void ClickNext()
@@ -58,12 +84,11 @@ void ClickNext()
     static int wait = 0;
     if (pending.isEmpty() || ++wait % 5 != 0)
         return;
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == QLatin1String("frmMain") && w->isVisible()) {
-            Click(pending.takeFirst());
-            return;
-        }
-    }
+    const QString step = pending.first();
+    if (Act(step))
+        pending.removeFirst();
+    else if (wait > 500)
+        Report(QStringLiteral("no control ") + pending.takeFirst());
 }
 
 void Poll()

@@ -33,6 +33,16 @@ void setCloseOnlyFrame(QWidget *window)
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
+void setFocusChain(std::initializer_list<QWidget *> widgets)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *widget : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
 void centreOnScreen(QWidget *window)
 {
     const QScreen *screen = window->screen() ? window->screen() : QApplication::primaryScreen();

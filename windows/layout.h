@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QWidget;
 
@@ -29,6 +30,9 @@ void setClientSize(QWidget *window, int width, int height);
 
 // A window with a close box and a system menu but without minimize and maximize buttons.
 void setCloseOnlyFrame(QWidget *window);
+
+// Chains the keyboard focus through widgets in the order given.
+void setFocusChain(std::initializer_list<QWidget *> widgets);
 
 // Moves a window to the centre of its screen's available area.
 void centreOnScreen(QWidget *window);

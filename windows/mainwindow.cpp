@@ -206,12 +206,8 @@ void MainWindow::buildControls()
     place(cmdExit, 3720, 4320, 2085, 315);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
 
-    QWidget::setTabOrder(m_txtFirstName, m_txtMiddleName);
-    QWidget::setTabOrder(m_txtMiddleName, m_txtLastName);
-    QWidget::setTabOrder(m_txtLastName, m_cboMonth);
-    QWidget::setTabOrder(m_cboMonth, m_cboDate);
-    QWidget::setTabOrder(m_cboDate, m_cboYear);
-    QWidget::setTabOrder(m_cboYear, m_cmdNext);
+    setFocusChain({m_txtFirstName, m_txtMiddleName, m_txtLastName, m_cboMonth, m_cboDate, m_cboYear,
+                   m_cmdNext});
     m_txtFirstName->setFocus();
 }
 

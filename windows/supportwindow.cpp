@@ -234,14 +234,8 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
                                                            m_txtFriendEmail, m_txtMessage})
         field->installEventFilter(this);
 
-    QWidget::setTabOrder(m_cmdClose, m_check1);
-    QWidget::setTabOrder(m_check1, m_txtName);
-    QWidget::setTabOrder(m_txtName, m_cmdSubmit);
-    QWidget::setTabOrder(m_cmdSubmit, m_txtEmail);
-    QWidget::setTabOrder(m_txtEmail, m_txtFriendEmail);
-    QWidget::setTabOrder(m_txtFriendEmail, m_txtFriendName);
-    QWidget::setTabOrder(m_txtFriendName, m_txtMessage);
-    QWidget::setTabOrder(m_txtMessage, m_cmdClose);
+    setFocusChain({m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
+                   m_txtFriendName, m_txtMessage, m_cmdClose});
     m_cmdClose->setFocus();
 }
 

@@ -41,62 +41,39 @@ Application::Application(Environment environment, QObject *parent)
 {
 }
 
-Application::~Application()
-{
-    for (const QPointer<QWidget> &window : m_loaded)
-        delete window.data();
-}
+Application::~Application() = default;
 
-MainWindow *Application::mainWindow() const
-{
-    return m_main;
-}
-
-ResultsWindow *Application::resultsWindow() const
-{
-    return m_results;
-}
-
-SupportWindow *Application::supportWindow() const
-{
-    return m_support;
-}
-
-bool Application::StartUpSequence()
+bool Application::startUpSequence()
 {
     m_instance = std::make_unique<SingleInstance>(m_env.lockPath);
     if (m_instance->anotherCopyIsRunning()) {
-        ShowMessage(nullptr, QStringLiteral("Application is already running"),
+        showMessage(nullptr, QStringLiteral("Application is already running"),
                     QMessageBox::Information);
-        QuitApplication();
+        quitApplication();
         return false;
     }
 
     m_random.seed(static_cast<std::mt19937::result_type>(
         std::chrono::system_clock::now().time_since_epoch().count()));
-
-    RunUpdateReminder();
-
-    MainWindow *main = loadMainWindow();
-    main->show();
-    CoBrand_Randomize();
+    runUpdateReminder();
+    loadMainWindow().show();
+    m_state = State::Input;
+    randomizeOffer();
     return true;
 }
 
-void Application::RunUpdateReminder()
+void Application::runUpdateReminder()
 {
-    if (!m_env.settings)
-        return;
     const QDate today = m_env.today.isValid() ? m_env.today : QDate::currentDate();
-    UpdateReminder(
+    updateReminder(
         *m_env.settings, today,
-        [] { return AskYesNo(nullptr, UpdateQuestion(), QMessageBox::Information); },
-        [] { OpenLink(Page::DownloadPage); });
+        [] { return askYesNo(nullptr, updateQuestion(), QMessageBox::Information); },
+        [] { openLink(Page::DownloadPage); });
 }
 
-void Application::CoBrand_Randomize()
+void Application::randomizeOffer()
 {
-    switch (CoBrandChoice(CoBrandDraw(uniform()))) {
+    switch (coBrandChoice(coBrandDraw(uniform()))) {
     case OfferInFront::CoBrand:
         m_main->bringCobrandToFront();
         break;
@@ -108,79 +85,10 @@ void Application::CoBrand_Randomize()
     }
 }
 
-MainWindow *Application::loadMainWindow()
+void Application::showReading()
 {
-    if (m_main)
-        return m_main;
-    m_main = new MainWindow;
-    track(m_main);
-    connect(m_main, &MainWindow::nextRequested, this, &Application::FillResultsWindow);
-    connect(m_main, &MainWindow::linkRequested, this, [](Page page) { OpenLink(page); });
-    connect(m_main, &MainWindow::aboutRequested, this, &Application::ShowAbout);
-    connect(m_main, &MainWindow::leaving, this, [this] { ExitToSupportWindow(m_main); });
-    return m_main;
-}
-
-ResultsWindow *Application::loadResultsWindow()
-{
-    if (m_results)
-        return m_results;
-    m_results = new ResultsWindow;
-    track(m_results);
-    connect(m_results, &ResultsWindow::backRequested, this, &Application::Back);
-    connect(m_results, &ResultsWindow::linkRequested, this, [](Page page) { OpenLink(page); });
-    connect(m_results, &ResultsWindow::leaving, this, [this] {
-        if (m_goingBack)
-            loadSupportWindow(); // Back keeps the support window loaded, out of sight
-        else
-            ExitToSupportWindow(m_results);
-    });
-    return m_results;
-}
-
-SupportWindow *Application::loadSupportWindow()
-{
-    if (m_support)
-        return m_support;
-    m_support = new SupportWindow(SupportMessageIndex(static_cast<float>(uniform())));
-    track(m_support);
-    connect(m_support, &SupportWindow::linkRequested, this, [](Page page) { OpenLink(page); });
-    connect(m_support, &SupportWindow::quitRequested, this, &Application::QuitApplication);
-    connect(m_support, &SupportWindow::tellAFriendRequested, this,
-            [this](const ReferralValues &values) {
-                SendTellAFriend(
-                    values,
-                    [this](const QString &message) {
-                        ShowMessage(m_support, message, QMessageBox::Critical);
-                    },
-                    [](const QUrl &url) { OpenLink(url); });
-            });
-    return m_support;
-}
-
-void Application::track(QWidget *window)
-{
-    std::erase_if(m_loaded, [](const QPointer<QWidget> &w) { return w.isNull(); });
-    m_loaded.emplace_back(window);
-}
-
-double Application::uniform()
-{
-    if (m_env.uniform)
-        return m_env.uniform();
-    return std::uniform_real_distribution<double>(0.0, 1.0)(m_random);
-}
-
-void Application::FillResultsWindow()
-{
-    if (!m_main)
+    if (m_state != State::Input)
         return;
-    if (m_results) {
-        // Every reading starts from a freshly made window.
-        m_goingBack = true;
-        m_results->close();
-        m_goingBack = false;
-    }
     const ReadingEntries entries = m_main->entries();
     const Utf8 first(entries.firstName), middle(entries.middleName), last(entries.lastName);
     const Utf8 day(entries.day), month(entries.month), year(entries.year);
@@ -188,73 +96,131 @@ void Application::FillResultsWindow()
 
     const EngineNumber lifeJourney
         = ComputeLifeJourneyNumber(day.view(), month.view(), year.view());
-    ResultsWindow *results = loadResultsWindow();
-    results->ApplyCatalogueRecord(ReadingCategory::LifeJourney, lifeJourney, images);
-
+    ResultsWindow &results = loadResultsWindow();
+    results.applyCatalogueRecord(ReadingCategory::LifeJourney, lifeJourney, images);
     const EngineNumber soul = ComputeSoulNumber(first.view(), middle.view(), last.view());
-    results->ApplyCatalogueRecord(ReadingCategory::Soul, soul, images);
-
+    results.applyCatalogueRecord(ReadingCategory::Soul, soul, images);
     const EngineNumber personality
         = ComputePersonalityNumber(first.view(), middle.view(), last.view());
-    results->ApplyCatalogueRecord(ReadingCategory::Personality, personality, images);
+    results.applyCatalogueRecord(ReadingCategory::Personality, personality, images);
 
     m_main->hide();
-    results->show();
-    loadSupportWindow()->hide();
+    results.show();
+    loadSupportWindow().hide();
+    m_state = State::Results;
 }
 
-void Application::Back()
+void Application::goBack()
 {
-    if (m_results) {
-        m_goingBack = true;
-        m_results->close();
-        m_goingBack = false;
-    }
-    if (m_main)
-        m_main->show();
-    loadSupportWindow()->hide();
-}
-
-void Application::ShowAbout()
-{
-    AboutWindow about;
-    track(&about);
-    connect(&about, &AboutWindow::linkRequested, this, [](Page page) { OpenLink(page); });
-    about.exec();
-}
-
-void Application::ExitToSupportWindow(QWidget *window)
-{
-    if (m_quitting)
+    if (m_state != State::Results)
         return;
-    SupportWindow *support = loadSupportWindow();
-    support->show();
-    support->raise();
-    support->activateWindow();
-    if (window && window == m_main) {
-        m_main->hide();
-        m_main->deleteLater();
-    } else if (window && window->isVisible()) {
-        window->close();
-    }
+    // The support window stays loaded, out of sight: Back leaves it as the exit step and the
+    // hide that follow it would, without showing it for an instant.
+    unload(m_results);
+    m_main->show();
+    loadSupportWindow().hide();
+    m_state = State::Input;
 }
 
-void Application::QuitApplication()
+void Application::exitToSupportWindow()
 {
-    if (m_quitting)
+    if (m_state != State::Input && m_state != State::Results)
         return;
-    m_quitting = true;
-    for (const QPointer<QWidget> &window : m_loaded) {
-        if (!window)
-            continue;
-        window->close();
-        window->deleteLater();
+    SupportWindow &support = loadSupportWindow();
+    support.show();
+    support.raise();
+    support.activateWindow();
+    if (m_state == State::Input)
+        unload(m_main);
+    else
+        unload(m_results); // the input window stays loaded, out of sight
+    m_state = State::Leaving;
+}
+
+void Application::quitApplication()
+{
+    if (m_state == State::Ended)
+        return;
+    m_state = State::Ended;
+    for (QWidget *window : std::vector<QWidget *>(m_loadOrder)) {
+        if (window == m_main.get())
+            unload(m_main);
+        else if (window == m_results.get())
+            unload(m_results);
+        else
+            unload(m_support);
     }
-    m_ended = true;
     if (m_env.exit)
         m_env.exit(0);
     else
         QCoreApplication::exit(0);
+}
+
+void Application::showAbout()
+{
+    AboutWindow about;
+    connect(&about, &AboutWindow::linkRequested, this, [](Page page) { openLink(page); });
+    about.exec();
+}
+
+MainWindow &Application::loadMainWindow()
+{
+    m_main = std::make_unique<MainWindow>();
+    m_loadOrder.push_back(m_main.get());
+    connect(m_main.get(), &MainWindow::nextRequested, this, &Application::showReading);
+    connect(m_main.get(), &MainWindow::linkRequested, this, [](Page page) { openLink(page); });
+    connect(m_main.get(), &MainWindow::aboutRequested, this, &Application::showAbout);
+    connect(m_main.get(), &MainWindow::exitRequested, this, &Application::exitToSupportWindow);
+    connect(m_main.get(), &MainWindow::closeRequested, this, &Application::exitToSupportWindow);
+    return *m_main;
+}
+
+ResultsWindow &Application::loadResultsWindow()
+{
+    // Every reading starts from a freshly made window.
+    unload(m_results);
+    m_results = std::make_unique<ResultsWindow>();
+    m_loadOrder.push_back(m_results.get());
+    connect(m_results.get(), &ResultsWindow::backRequested, this, &Application::goBack);
+    connect(m_results.get(), &ResultsWindow::linkRequested, this,
+            [](Page page) { openLink(page); });
+    connect(m_results.get(), &ResultsWindow::closeRequested, this,
+            &Application::exitToSupportWindow);
+    return *m_results;
+}
+
+SupportWindow &Application::loadSupportWindow()
+{
+    if (m_support)
+        return *m_support;
+    m_support = std::make_unique<SupportWindow>(supportMessageIndex(static_cast<float>(uniform())));
+    m_loadOrder.push_back(m_support.get());
+    connect(m_support.get(), &SupportWindow::linkRequested, this,
+            [](Page page) { openLink(page); });
+    connect(m_support.get(), &SupportWindow::tellAFriendRequested, this,
+            [](const ReferralValues &values) { openLink(tellAFriendUrl(values)); });
+    connect(m_support.get(), &SupportWindow::exitRequested, this, &Application::quitApplication);
+    connect(m_support.get(), &SupportWindow::closeRequested, this, &Application::quitApplication);
+    return *m_support;
+}
+
+template<typename Window>
+void Application::unload(std::unique_ptr<Window> &window)
+{
+    if (!window)
+        return;
+    std::erase(m_loadOrder, window.get());
+    window->hide();
+    // The window's own handler may be what brought us here: it goes when the loop next turns,
+    // and nothing refers to it from now on.
+    window.release()->deleteLater();
+}
+
+double Application::uniform()
+{
+    if (m_env.uniform)
+        return m_env.uniform();
+    return std::uniform_real_distribution<double>(0.0, 1.0)(m_random);
 }
 
 } // namespace vorn

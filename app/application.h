@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QObject>
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <random>
@@ -19,8 +18,9 @@ class SingleInstance;
 class SupportWindow;
 
 // The life of the program: start-up, which window is shown when, the flow of a reading, and
-// the way out through the support window to the end of the process. The windows only say
-// what the user asked for; every decision about what happens next is made here.
+// the way out through the support window to the end of the process. This is the one owner of
+// the top-level windows: the windows only say what the user did, and every decision about
+// what happens next is made here, as a move from one state to the next.
 class Application : public QObject
 {
     Q_OBJECT
@@ -35,48 +35,52 @@ public:
         std::function<void(int)> exit; // empty: QCoreApplication::exit
     };
 
+    enum class State {
+        Starting, // the single-instance guard and the update reminder; no window yet
+        Input, // the input window shown
+        Results, // the results window shown; the input window loaded, out of sight
+        Leaving, // the support window shown; the working windows gone or out of sight
+        Ended, // every window unloaded; the process is ending
+    };
+
     explicit Application(Environment environment, QObject *parent = nullptr);
     ~Application() override;
 
     // Runs once when the process starts. False when another copy is running: the user has
     // been told and the process must end.
-    bool StartUpSequence();
+    bool startUpSequence();
 
-    // The common way out of the input and results windows: the support window is shown and
-    // window is closed.
-    void ExitToSupportWindow(QWidget *window);
-
-    // Closes every loaded window in the order they were loaded and ends the process.
-    void QuitApplication();
-
-    MainWindow *mainWindow() const;
-    ResultsWindow *resultsWindow() const;
-    SupportWindow *supportWindow() const;
-    bool hasEnded() const { return m_ended; }
+    State state() const { return m_state; }
+    MainWindow *mainWindow() const { return m_main.get(); }
+    ResultsWindow *resultsWindow() const { return m_results.get(); }
+    SupportWindow *supportWindow() const { return m_support.get(); }
 
 private:
-    void FillResultsWindow();
-    void Back();
-    void ShowAbout();
-    void CoBrand_Randomize();
-    void RunUpdateReminder();
+    // The moves of the flow; each does nothing outside the states it leaves from.
+    void showReading(); // Input -> Results: Next with entries that passed the checks
+    void goBack(); // Results -> Input: Back
+    void exitToSupportWindow(); // Input or Results -> Leaving: Exit or a close box
+    void quitApplication(); // -> Ended: the support window's Exit or close box
 
-    MainWindow *loadMainWindow();
-    ResultsWindow *loadResultsWindow();
-    SupportWindow *loadSupportWindow();
-    void track(QWidget *window);
+    void showAbout();
+    void randomizeOffer();
+    void runUpdateReminder();
+
+    MainWindow &loadMainWindow();
+    ResultsWindow &loadResultsWindow();
+    SupportWindow &loadSupportWindow();
+    template<typename Window>
+    void unload(std::unique_ptr<Window> &window);
     double uniform();
 
     Environment m_env;
+    State m_state = State::Starting;
     std::unique_ptr<SingleInstance> m_instance; // held for the life of the process
     std::mt19937 m_random;
-    QPointer<MainWindow> m_main;
-    QPointer<ResultsWindow> m_results;
-    QPointer<SupportWindow> m_support;
-    std::vector<QPointer<QWidget>> m_loaded; // in load order
-    bool m_goingBack = false;
-    bool m_quitting = false;
-    bool m_ended = false;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<ResultsWindow> m_results;
+    std::unique_ptr<SupportWindow> m_support;
+    std::vector<QWidget *> m_loadOrder;
 };
 
 } // namespace vorn

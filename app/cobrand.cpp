@@ -5,7 +5,7 @@
 
 namespace vorn {
 
-int CoBrandDraw(double u)
+int coBrandDraw(double u)
 {
     // std::nearbyint rounds in the current mode; the default, to nearest, sends halves to even.
     const int previous = std::fegetround();
@@ -15,7 +15,7 @@ int CoBrandDraw(double u)
     return r;
 }
 
-OfferInFront CoBrandChoice(int r)
+OfferInFront coBrandChoice(int r)
 {
     switch (r) {
     case 1:

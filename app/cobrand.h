@@ -4,7 +4,7 @@ namespace vorn {
 
 // The draw that decides which offer label of the input window is in front: r is the integer
 // nearest to 6u + 1 for u in [0, 1), an exact half going to the even integer, so 1 to 7.
-int CoBrandDraw(double u);
+int coBrandDraw(double u);
 
 enum class OfferInFront {
     CoBrand, // r = 1, 3, 5
@@ -12,6 +12,6 @@ enum class OfferInFront {
     AsDesigned, // r = 7: the full-branding offer, declared later, stays in front
 };
 
-OfferInFront CoBrandChoice(int r);
+OfferInFront coBrandChoice(int r);
 
 } // namespace vorn

@@ -9,11 +9,11 @@ int main(int argc, char *argv[])
     // The process ends through the support window alone, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const auto settings = vorn::OpenSettingsStore();
+    const auto settings = vorn::openSettingsStore();
     vorn::Application::Environment environment;
     environment.settings = settings.get();
     vorn::Application application(environment);
-    if (!application.StartUpSequence())
+    if (!application.startUpSequence())
         return 0;
     return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 
 namespace vorn {
 
-std::unique_ptr<QSettings> OpenSettingsStore()
+std::unique_ptr<QSettings> openSettingsStore()
 {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name,

@@ -7,6 +7,6 @@ namespace vorn {
 
 // The per-user settings store: the organisation is the executable's file name and there is
 // no application name, so the file is "<config folder>/<executable name>.conf".
-std::unique_ptr<QSettings> OpenSettingsStore();
+std::unique_ptr<QSettings> openSettingsStore();
 
 } // namespace vorn

@@ -9,7 +9,7 @@
 namespace vorn {
 
 SingleInstance::SingleInstance(const QString &lockPath)
-    : m_lockPath(lockPath.isEmpty() ? DefaultLockPath() : lockPath)
+    : m_lockPath(lockPath.isEmpty() ? defaultLockPath() : lockPath)
 {
 }
 
@@ -44,7 +44,7 @@ bool SingleInstance::isDamaged() const
     return written.isValid() && qAbs(written.secsTo(QDateTime::currentDateTime())) > 5;
 }
 
-QString SingleInstance::DefaultLockPath()
+QString SingleInstance::defaultLockPath()
 {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -11,20 +11,16 @@ namespace vorn {
 class SingleInstance
 {
 public:
-    // lockPath empty: DefaultLockPath().
+    // lockPath empty: defaultLockPath().
     explicit SingleInstance(const QString &lockPath = QString());
 
     // Tries to take the lock; true only when another living copy holds it. A lock that cannot
     // be written at all (a read-only folder, say) does not keep the user from the program.
     bool anotherCopyIsRunning();
 
-    bool holdsLock() const { return m_held; }
-
-    QString lockPath() const { return m_lockPath; }
-
     // "<runtime folder>/<program name>.lock"; falls back to the temporary folder when the
     // runtime folder cannot be had.
-    static QString DefaultLockPath();
+    static QString defaultLockPath();
 
 private:
     bool isDamaged() const;

@@ -121,12 +121,8 @@ EngineNumber ConsonantValue(char c)
 
 EngineNumber MonthValue(std::string_view monthName)
 {
-    static constexpr std::array<std::string_view, 12> Names = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December",
-    };
-    for (std::size_t i = 0; i < Names.size(); ++i) {
-        if (monthName == Names[i])
+    for (std::size_t i = 0; i < MonthNames.size(); ++i) {
+        if (monthName == MonthNames[i])
             return static_cast<EngineNumber>(i % 9 + 1);
     }
     return 0;

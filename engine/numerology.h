@@ -44,8 +44,14 @@ EngineNumber ReduceNameTotal(EngineNumber n);
 EngineNumber VowelValue(char c);
 EngineNumber ConsonantValue(char c);
 
-// 1 to 9 for the English month names "January" to "September", 1, 2, 3 for "October" to
-// "December"; 0 for any other text. The match is exact and case-sensitive.
+// The English month names in calendar order: the birth-month pick list offers exactly these.
+inline constexpr std::array<std::string_view, 12> MonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+// 1 to 9 for the month names "January" to "September", 1, 2, 3 for "October" to "December";
+// 0 for any other text. The match is exact and case-sensitive.
 EngineNumber MonthValue(std::string_view monthName);
 
 // Life Journey Number from the texts of the day, month and year pick lists.

@@ -37,13 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     values.friendName = FromUtf8(input.ConsumeRandomLengthString());
     values.friendEmail = FromUtf8(input.ConsumeRemainingBytesAsString());
 
-    const QUrl url = vorn::TellAFriendUrl(values);
+    const QUrl url = vorn::tellAFriendUrl(values);
     Require(url.isValid());
-    Require(url.adjusted(QUrl::RemoveQuery) == vorn::ReferAFriendEndpoint());
+    Require(url.adjusted(QUrl::RemoveQuery) == vorn::referAFriendEndpoint());
 
     const QString expected[] = {
         values.name,       values.email,       values.message,
-        values.friendName, values.friendEmail, vorn::ProductHomePage().toString(),
+        values.friendName, values.friendEmail, vorn::productHomePage().toString(),
     };
     const QUrlQuery query(url.query(QUrl::FullyEncoded));
     const auto items = query.queryItems(QUrl::FullyEncoded);

@@ -51,7 +51,7 @@ int main(int argc, char *argv[])
     env.uniform = [] { return 0.99; };
     env.exit = [](int) {};
     vorn::Application app(env);
-    if (!app.StartUpSequence())
+    if (!app.startUpSequence())
         return 1;
 
     bool ok = true;

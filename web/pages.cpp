@@ -6,65 +6,65 @@
 
 namespace vorn {
 
-QString MakerHost()
+QString makerHost()
 {
     return QStringLiteral(VORN_MAKER_HOST);
 }
 
-QString HelpHost()
+QString helpHost()
 {
     return QStringLiteral(VORN_HELP_HOST);
 }
 
-QString ProductHost()
+QString productHost()
 {
     return QStringLiteral(VORN_PRODUCT_HOST);
 }
 
-QUrl PageUrl(Page page)
+QUrl pageUrl(Page page)
 {
     QString host;
     QString path;
     switch (page) {
     case Page::HomePage:
-        host = MakerHost();
+        host = makerHost();
         break;
     case Page::SoftwareCataloguePage:
-        host = MakerHost();
+        host = makerHost();
         path = QStringLiteral("/lorewellsoftwares");
         break;
     case Page::HelpPage:
-        host = ProductHost();
+        host = productHost();
         path = QStringLiteral("/vorn-free-color-numerology-help.html");
         break;
     case Page::DownloadPage:
-        host = ProductHost();
+        host = productHost();
         path = QStringLiteral("/download-vorn-free-color-numerology.html");
         break;
     case Page::DonationPage:
-        host = HelpHost();
+        host = helpHost();
         path = QStringLiteral("/donate.html");
         break;
     case Page::CoBrandPage:
-        host = HelpHost();
+        host = helpHost();
         path = QStringLiteral("/co-brand.html");
         break;
     case Page::FullBrandPage:
-        host = HelpHost();
+        host = helpHost();
         path = QStringLiteral("/fully-branded.html");
         break;
     }
     return QUrl(QStringLiteral("http://") + host + path, QUrl::StrictMode);
 }
 
-void OpenLink(const QUrl &url)
+void openLink(const QUrl &url)
 {
     QDesktopServices::openUrl(url);
 }
 
-void OpenLink(Page page)
+void openLink(Page page)
 {
-    OpenLink(PageUrl(page));
+    openLink(pageUrl(page));
 }
 
 } // namespace vorn

@@ -17,16 +17,16 @@ enum class Page {
 
 // The hosts of the maker's main site, the maker's help site and the product's own site, as
 // chosen when the program was built.
-QString MakerHost();
-QString HelpHost();
-QString ProductHost();
+QString makerHost();
+QString helpHost();
+QString productHost();
 
 // The fixed address of a page: http, its host, its path.
-QUrl PageUrl(Page page);
+QUrl pageUrl(Page page);
 
 // Hands url to the desktop's default browser and returns at once. Whether a browser took it
 // is not examined: a link that cannot be opened does nothing visible.
-void OpenLink(const QUrl &url);
-void OpenLink(Page page);
+void openLink(const QUrl &url);
+void openLink(Page page);
 
 } // namespace vorn

@@ -6,32 +6,32 @@
 
 namespace vorn {
 
-QString NamePlaceholder()
+QString namePlaceholder()
 {
     return QStringLiteral("Your Name");
 }
 
-QString EmailPlaceholder()
+QString emailPlaceholder()
 {
     return QStringLiteral("Your Email Address");
 }
 
-QString MessagePlaceholder()
+QString messagePlaceholder()
 {
     return QStringLiteral("Your Message");
 }
 
-QString FriendNamePlaceholder()
+QString friendNamePlaceholder()
 {
     return QStringLiteral("Friend's Name");
 }
 
-QString FriendEmailPlaceholder()
+QString friendEmailPlaceholder()
 {
     return QStringLiteral("Friend's Email Address");
 }
 
-QString TrimBlanks(const QString &text)
+QString trimBlanks(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -42,30 +42,30 @@ QString TrimBlanks(const QString &text)
     return text.mid(first, last - first);
 }
 
-ReferralValues TrimmedValues(const ReferralValues &fields)
+ReferralValues trimmedValues(const ReferralValues &fields)
 {
-    return {TrimBlanks(fields.name), TrimBlanks(fields.email), TrimBlanks(fields.message),
-            TrimBlanks(fields.friendName), TrimBlanks(fields.friendEmail)};
+    return {trimBlanks(fields.name), trimBlanks(fields.email), trimBlanks(fields.message),
+            trimBlanks(fields.friendName), trimBlanks(fields.friendEmail)};
 }
 
-QUrl ReferAFriendEndpoint()
+QUrl referAFriendEndpoint()
 {
-    return QUrl(QStringLiteral("http://") + MakerHost()
+    return QUrl(QStringLiteral("http://") + makerHost()
                     + QStringLiteral("/vornwell-refer-a-friend.php"),
                 QUrl::StrictMode);
 }
 
-QUrl ProductHomePage()
+QUrl productHomePage()
 {
-    return QUrl(QStringLiteral("http://") + ProductHost() + QStringLiteral("/"), QUrl::StrictMode);
+    return QUrl(QStringLiteral("http://") + productHost() + QStringLiteral("/"), QUrl::StrictMode);
 }
 
-QUrl TellAFriendUrl(const ReferralValues &values)
+QUrl tellAFriendUrl(const ReferralValues &values)
 {
     const std::pair<const char *, QString> items[] = {
         {"taf1", values.name},        {"taf2", values.email},
         {"taf3", values.message},     {"taf4", values.friendName},
-        {"taf5", values.friendEmail}, {"taf6", ProductHomePage().toString(QUrl::FullyEncoded)},
+        {"taf5", values.friendEmail}, {"taf6", productHomePage().toString(QUrl::FullyEncoded)},
     };
     // QUrlQuery would leave "+" (and ";") as they are, and the page's form decoding reads "+"
     // as a blank; encoding everything but the unreserved characters keeps every value intact.
@@ -75,35 +75,37 @@ QUrl TellAFriendUrl(const ReferralValues &values)
             query += u'&';
         query += QLatin1String(key) + u'=' + QString::fromLatin1(QUrl::toPercentEncoding(value));
     }
-    QUrl url = ReferAFriendEndpoint();
+    QUrl url = referAFriendEndpoint();
     url.setQuery(query, QUrl::StrictMode);
     return url;
 }
 
-void SendTellAFriend(const ReferralValues &values,
-                     const std::function<void(const QString &message)> &showMessage,
-                     const std::function<void(const QUrl &url)> &open)
+std::optional<QString> checkReferral(const ReferralValues &fields)
 {
+    const ReferralValues values = trimmedValues(fields);
+    if (values.email == values.friendEmail)
+        return QStringLiteral("Please Enter Distinct Email Addresses");
+    for (const QChar mark : {u'@', u'.'}) {
+        if (!values.email.contains(mark) || !values.friendEmail.contains(mark))
+            return QStringLiteral("Please Enter Proper Email Address");
+    }
     const struct
     {
         const QString &value;
         QString placeholder;
         const char *message;
     } checks[] = {
-        {values.name, NamePlaceholder(), "Please Enter Your Name"},
-        {values.email, EmailPlaceholder(), "Please Enter Your Email"},
-        {values.message, MessagePlaceholder(), "Please Enter Your Message"},
-        {values.friendName, FriendNamePlaceholder(), "Please Enter Your Friend's Name"},
-        {values.friendEmail, FriendEmailPlaceholder(), "Please Enter Your Friend's Email"},
+        {values.name, namePlaceholder(), "Please Enter Your Name"},
+        {values.email, emailPlaceholder(), "Please Enter Your Email"},
+        {values.message, messagePlaceholder(), "Please Enter Your Message"},
+        {values.friendName, friendNamePlaceholder(), "Please Enter Your Friend's Name"},
+        {values.friendEmail, friendEmailPlaceholder(), "Please Enter Your Friend's Email"},
     };
     for (const auto &check : checks) {
-        const QString value = TrimBlanks(check.value);
-        if (value.isEmpty() || value == check.placeholder) {
-            showMessage(QLatin1String(check.message));
-            return;
-        }
+        if (check.value.isEmpty() || check.value == check.placeholder)
+            return QLatin1String(check.message);
     }
-    open(TellAFriendUrl(values));
+    return std::nullopt;
 }
 
 } // namespace vorn

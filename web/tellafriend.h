@@ -4,7 +4,7 @@
 
 #include <QString>
 #include <QUrl>
-#include <functional>
+#include <optional>
 
 namespace vorn {
 
@@ -18,31 +18,30 @@ struct ReferralValues
 };
 
 // The placeholders of the five form fields.
-QString NamePlaceholder();
-QString EmailPlaceholder();
-QString MessagePlaceholder();
-QString FriendNamePlaceholder();
-QString FriendEmailPlaceholder();
+QString namePlaceholder();
+QString emailPlaceholder();
+QString messagePlaceholder();
+QString friendNamePlaceholder();
+QString friendEmailPlaceholder();
 
 // Removes leading and trailing blanks (the space character only; tabs and line breaks stay).
-QString TrimBlanks(const QString &text);
+QString trimBlanks(const QString &text);
 
 // The values as the form holds them, each trimmed of blanks.
-ReferralValues TrimmedValues(const ReferralValues &fields);
+ReferralValues trimmedValues(const ReferralValues &fields);
 
 // The refer-a-friend page and the product's home page ("http://<product host>/").
-QUrl ReferAFriendEndpoint();
-QUrl ProductHomePage();
+QUrl referAFriendEndpoint();
+QUrl productHomePage();
 
 // The address of the request: the endpoint with taf1 to taf6 in this order, each value
 // percent-encoded as UTF-8 so that no character of a value can add or change a parameter.
-QUrl TellAFriendUrl(const ReferralValues &values);
+QUrl tellAFriendUrl(const ReferralValues &values);
 
-// Checks the five values in their order; the first that is empty or still its placeholder
-// gives its message ("Please Enter Your Name", ...) and nothing is opened. Otherwise opens
-// TellAFriendUrl(values) through open.
-void SendTellAFriend(const ReferralValues &values,
-                     const std::function<void(const QString &message)> &showMessage,
-                     const std::function<void(const QUrl &url)> &open);
+// The checks of the form on the values as the fields hold them, each trimmed of blanks, in
+// order: the two addresses differ, both hold an "@", both hold a "."; then each of the five
+// values, in the order of the request, is neither empty nor its placeholder. The message of
+// the first check that fails, or nothing when the request may be sent.
+std::optional<QString> checkReferral(const ReferralValues &fields);
 
 } // namespace vorn

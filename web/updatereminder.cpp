@@ -4,17 +4,17 @@
 
 namespace vorn {
 
-QString SettingsGroup()
+QString settingsGroup()
 {
     return QStringLiteral("Settings");
 }
 
-QString DurationKey()
+QString durationKey()
 {
     return QStringLiteral("Duration");
 }
 
-QString UpdateQuestion()
+QString updateQuestion()
 {
     // A lone carriage return: the message box breaks the line there.
     return QStringLiteral("There maybe an update to this software available\r"
@@ -25,7 +25,7 @@ namespace {
 
 QString DurationPath()
 {
-    return SettingsGroup() + u'/' + DurationKey();
+    return settingsGroup() + u'/' + durationKey();
 }
 
 void StoreToday(QSettings &settings, QDate today)
@@ -37,7 +37,7 @@ void StoreToday(QSettings &settings, QDate today)
 
 } // namespace
 
-void UpdateReminder(QSettings &settings, QDate today, const std::function<bool()> &askUser,
+void updateReminder(QSettings &settings, QDate today, const std::function<bool()> &askUser,
                     const std::function<void()> &openDownloadPage)
 {
     const QString stored = settings.value(DurationPath()).toString();

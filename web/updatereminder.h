@@ -10,11 +10,11 @@ class QSettings;
 namespace vorn {
 
 // Where the date of the last reminder is kept.
-QString SettingsGroup(); // "Settings"
-QString DurationKey(); // "Duration"
+QString settingsGroup(); // "Settings"
+QString durationKey(); // "Duration"
 
 // The two-line question, Yes or No.
-QString UpdateQuestion();
+QString updateQuestion();
 
 // Days apart, in either direction, that still ask nothing.
 inline constexpr qint64 ReminderQuietDays = 14;
@@ -22,7 +22,7 @@ inline constexpr qint64 ReminderQuietDays = 14;
 // Reads the stored date; on the first start (nothing stored, or a value that is not a date)
 // stores today and asks nothing. When the stored date and today are 15 or more days apart,
 // asks askUser, stores today whatever the answer, and then calls openDownloadPage on Yes.
-void UpdateReminder(QSettings &settings, QDate today, const std::function<bool()> &askUser,
+void updateReminder(QSettings &settings, QDate today, const std::function<bool()> &askUser,
                     const std::function<void()> &openDownloadPage);
 
 } // namespace vorn

@@ -16,8 +16,6 @@ public:
 
 Q_SIGNALS:
     void linkRequested(vorn::Page page);
-
-protected:
 };
 
 } // namespace vorn

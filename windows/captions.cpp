@@ -4,12 +4,22 @@
 
 namespace vorn {
 
-QString DiscussionBoardBanner()
+QString windowCaption()
 {
-    return QStringLiteral("Join the mystic discussions on Lorewell: ") + MakerHost();
+    return applicationTitle() + QStringLiteral(" v1.0");
 }
 
-QString CoBrandCaption()
+QString applicationTitle()
+{
+    return QStringLiteral("Vorn Color Numerology");
+}
+
+QString discussionBoardBanner()
+{
+    return QStringLiteral("Join the mystic discussions on Lorewell: ") + makerHost();
+}
+
+QString coBrandCaption()
 {
     return QStringLiteral(
         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
@@ -17,19 +27,29 @@ QString CoBrandCaption()
         "co-branding.");
 }
 
-QString FullBrandCaption()
+QString homeBusinessOffer()
 {
-    return QStringLiteral(
-        "Home Business Opportunity. Start your own Internet business and make money online. Get "
-        "this software fully branded for your website. Click here for more details.");
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website.");
 }
 
-QString ProgramDescription()
+QString fullBrandCaption()
+{
+    return homeBusinessOffer() + QStringLiteral(" Click here for more details.");
+}
+
+QString programDescriptionOpening()
 {
     return QStringLiteral(
         "Vorn Color Numerology finds the primary and secondary colors associated with the Soul "
         "Number, Personality Number and the Life Journey Number of a person. Using these colors in "
-        "real life helps you grow in a particular area in life and develop your personality.");
+        "real life helps you grow ");
+}
+
+QString programDescription()
+{
+    return programDescriptionOpening()
+        + QStringLiteral("in a particular area in life and develop your personality.");
 }
 
 } // namespace vorn

@@ -11,7 +11,6 @@ class ImageList
 {
 public:
     static constexpr int Count = 13;
-    static constexpr QSize ImageSize{25, 25};
 
     // The picture at index 1 to Count; a null pixmap for any other index.
     QPixmap picture(int index) const;

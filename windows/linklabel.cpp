@@ -1,6 +1,6 @@
 #include "linklabel.h"
 
-#include "layout.h"
+#include "look.h"
 
 #include <QMouseEvent>
 
@@ -9,7 +9,6 @@ namespace vorn {
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
-    setTextFormat(Qt::PlainText);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -31,13 +30,9 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 
 LinkLabel *makeOfferLabel(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *label = new LinkLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setFont(Verdana(8.25, true, true));
+    auto *label = makeLabel<LinkLabel>(parent, name, caption, FontRole::BoldLink, Red);
     label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
-    setTextColor(label, Red);
     return label;
 }
 

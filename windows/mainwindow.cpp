@@ -1,8 +1,9 @@
 #include "mainwindow.h"
 
 #include "captions.h"
-#include "layout.h"
+#include "geometry.h"
 #include "linklabel.h"
+#include "look.h"
 #include "messages.h"
 
 #include <QCloseEvent>
@@ -10,28 +11,20 @@
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <engine/numerology.h>
 
 namespace vorn {
 
 namespace {
 
-QGroupBox *makeFrame(const QString &name, const QString &caption, QWidget *parent)
+QGroupBox *makeFrame(const char *name, const QString &caption, QWidget *parent)
 {
     auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
+    frame->setObjectName(QLatin1String(name));
     return frame;
-}
-
-QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    return label;
 }
 
 } // namespace
@@ -39,16 +32,29 @@ QLabel *makeLabel(const QString &name, const QString &caption, QWidget *parent)
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(WindowCaption());
-    setWindowIcon(ProgramIcon());
-    setCloseOnlyFrame(this);
-    centreWhenFirstShown(this);
-    setFont(Verdana(8.25));
-
+    setUpWindow(this, "frmMain", FontRole::Text);
     buildMenus();
-    buildControls();
-    fillPickLists();
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    setClientSize(client, 6450, 4050);
+    buildBanner(client);
+    buildNameFrame(client);
+    buildOfferFrame(client);
+
+    // Lies below the client area, out of sight; the user leaves through File > Exit or the
+    // close box, and the focus never lands on it.
+    auto *cmdExit = new QPushButton(QStringLiteral("E&xit"), client);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setFocusPolicy(Qt::NoFocus);
+    cmdExit->setAutoDefault(false);
+    place(cmdExit, 3720, 4320, 2085, 315);
+    connect(cmdExit, &QPushButton::clicked, this, &MainWindow::exitRequested);
+
+    setFocusChain({m_txtFirstName, m_txtMiddleName, m_txtLastName, m_cboMonth, m_cboDate, m_cboYear,
+                   m_cmdNext});
+    m_txtFirstName->setFocus();
 }
 
 void MainWindow::buildMenus()
@@ -59,132 +65,128 @@ void MainWindow::buildMenus()
         menu->addAction(action);
         return action;
     };
-    auto addSeparator = [](QMenu *menu, const char *name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
+    auto addMenu = [this](const char *name, const QString &caption) {
+        QMenu *menu = menuBar()->addMenu(caption);
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        return menu;
     };
     auto link = [this](QAction *action, Page page) {
         connect(action, &QAction::triggered, this, [this, page] { Q_EMIT linkRequested(page); });
     };
 
-    QMenuBar *bar = menuBar();
-    QMenu *file = bar->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("nuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("nuFile"));
+    QMenu *file = addMenu("nuFile", QStringLiteral("&File"));
     connect(addItem(file, "mnuNext", QStringLiteral("&Next")), &QAction::triggered, this,
-            &MainWindow::cmdNext_Click);
+            &MainWindow::onNextClicked);
     connect(addItem(file, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &QWidget::close);
+            &MainWindow::exitRequested);
 
-    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    QMenu *help = addMenu("mnuHelp", QStringLiteral("&Help"));
     link(addItem(help, "mnuOnline", QStringLiteral("&Online Help")), Page::HelpPage);
     link(addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), Page::HomePage);
-    addSeparator(help, "mnuFileSep1");
+    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     link(addItem(help, "mnuUpdate", QStringLiteral("&Check for Software Update")),
          Page::DownloadPage);
-    addSeparator(help, "mnuFileSep2");
+    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
     connect(addItem(help, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered, this,
             &MainWindow::aboutRequested);
 
-    link(addItem(bar, "mnuDonate", QStringLiteral("&Donate")), Page::DonationPage);
-    link(addItem(bar, "mkmoney", QStringLiteral("Make Money &Online")), Page::FullBrandPage);
+    link(addItem(menuBar(), "mnuDonate", QStringLiteral("&Donate")), Page::DonationPage);
+    link(addItem(menuBar(), "mkmoney", QStringLiteral("Make Money &Online")), Page::FullBrandPage);
 }
 
-void MainWindow::buildControls()
+void MainWindow::buildBanner(QWidget *client)
 {
-    auto *client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    client->setFixedSize(Twips(6450), Twips(4050));
-
-    auto *frame2 = makeFrame(QStringLiteral("Frame2"), QString(), client);
+    auto *frame2 = makeFrame("Frame2", QString(), client);
     place(frame2, 80, 0, 6300, 615);
-    auto *label61 = new LinkLabel(DiscussionBoardBanner(), frame2);
-    label61->setObjectName(QStringLiteral("Label61"));
-    label61->setFont(Verdana(9, false, true));
-    setTextColor(label61, Red);
+    auto *label61
+        = makeLabel<LinkLabel>(frame2, "Label61", discussionBoardBanner(), FontRole::Banner, Red);
     place(label61, 120, 135, 6120, 585);
-    label61->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(label61, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
 
-    auto *label2 = new ClickableLabel(
-        QStringLiteral("Vorn Color Numerology finds the primary and secondary colors associated "
-                       "with the Soul Number, Personality Number and the Life Journey Number of a "
-                       "person. Using these colors in real life helps you grow "),
-        client);
-    label2->setObjectName(QStringLiteral("Label2"));
+    auto *label2 = makeLabel<ClickableLabel>(client, "Label2", programDescriptionOpening(),
+                                             FontRole::Text, Red);
     label2->setWordWrap(true);
-    label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColor(label2, Red);
     place(label2, 120, 720, 6255, 615);
     connect(label2, &LinkLabel::clicked, this,
             [this] { Q_EMIT linkRequested(Page::FullBrandPage); });
+}
 
-    auto *fraName = makeFrame(QStringLiteral("fraName"),
-                              QStringLiteral("Please Fill In The Below Details:"), client);
-    fraName->setFont(Verdana(8.25, true));
+void MainWindow::buildNameFrame(QWidget *client)
+{
+    auto *fraName
+        = makeFrame("fraName", QStringLiteral("Please Fill In The Below Details:"), client);
+    fraName->setFont(designFont(FontRole::Bold));
     setTextColor(fraName, Red);
     place(fraName, 80, 1440, 6255, 1605);
 
-    auto nameCaption = [fraName](const char *name, const char *caption, int left, int width) {
-        QLabel *label = makeLabel(QLatin1String(name), QLatin1String(caption), fraName);
-        label->setFont(DialogFont());
-        setTextColor(label, Red);
+    auto caption = [fraName](const char *name, const char *text, int left, int width) {
+        QLabel *label = makeLabel(fraName, name, QLatin1String(text), FontRole::Dialog, Red);
         place(label, left, 240, width, 195);
         // Where the dialog face is missing its stand-in may be wider: never cut a caption.
         label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
     };
-    nameCaption("Label1", "First Name", 120, 750);
-    nameCaption("Label4", "Middle Name", 2160, 1095);
-    nameCaption("Label5", "Last Name", 4200, 765);
+    caption("Label1", "First Name", 120, 750);
+    caption("Label4", "Middle Name", 2160, 1095);
+    caption("Label5", "Last Name", 4200, 765);
 
     auto *typing = new UpperCaseTyping(this);
-    auto nameBox = [fraName, typing](const char *name) {
+    auto nameBox = [fraName, typing](const char *name, int left, int width) {
         auto *box = new QLineEdit(fraName);
         box->setObjectName(QLatin1String(name));
-        box->setFont(Verdana(8.25));
+        box->setFont(designFont(FontRole::Text));
         box->setMaxLength(std::numeric_limits<int>::max());
         setInputColors(box, Red);
         box->installEventFilter(typing);
+        place(box, left, 450, width, 345);
         return box;
     };
-    m_txtFirstName = nameBox("txtFirstName");
-    place(m_txtFirstName, 90, 450, 1905, 345);
-    m_txtMiddleName = nameBox("txtMiddleName");
-    place(m_txtMiddleName, 2115, 450, 1965, 345);
-    m_txtLastName = nameBox("txtLastName");
-    place(m_txtLastName, 4200, 450, 1935, 345);
+    m_txtFirstName = nameBox("txtFirstName", 90, 1905);
+    m_txtMiddleName = nameBox("txtMiddleName", 2115, 1965);
+    m_txtLastName = nameBox("txtLastName", 4200, 1935);
 
-    auto *fraBirthDay
-        = makeFrame(QStringLiteral("fraBirthDay"), QStringLiteral("Date Of Birth"), fraName);
-    fraBirthDay->setFont(Verdana(8.25, true));
+    buildBirthDayFrame(fraName);
+}
+
+void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
+{
+    auto *fraBirthDay = makeFrame("fraBirthDay", QStringLiteral("Date Of Birth"), fraName);
+    fraBirthDay->setFont(designFont(FontRole::Bold));
     setTextColor(fraBirthDay, Red);
     place(fraBirthDay, 120, 840, 6045, 645);
 
-    auto pickList = [fraBirthDay](const char *name) {
-        auto *list = new QComboBox(fraBirthDay);
-        list->setObjectName(QLatin1String(name));
-        list->setEditable(false);
-        list->setFont(Verdana(8.25));
-        setInputColors(list, Red);
-        return list;
-    };
-    m_cboMonth = pickList("cboMonth");
-    place(m_cboMonth, 120, 210, 1455, 315);
-    m_cboDate = pickList("cboDate");
-    place(m_cboDate, 1760, 210, 855, 315);
-    m_cboYear = pickList("cboYear");
-    place(m_cboYear, 2800, 210, 975, 315);
+    auto pickList
+        = [fraBirthDay](const char *name, const QStringList &entries, int left, int width) {
+              auto *list = new QComboBox(fraBirthDay);
+              list->setObjectName(QLatin1String(name));
+              list->setFont(designFont(FontRole::Text));
+              setInputColors(list, Red);
+              list->addItems(entries);
+              place(list, left, 210, width, 315);
+              return list;
+          };
+    QStringList days, months, years;
+    for (int day = 1; day <= 31; ++day)
+        days << QString::number(day);
+    for (std::string_view month : MonthNames)
+        months << QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size()));
+    for (int year = 1900; year <= 2050; ++year)
+        years << QString::number(year);
+    m_cboMonth = pickList("cboMonth", months, 120, 1455);
+    m_cboDate = pickList("cboDate", days, 1760, 855);
+    m_cboYear = pickList("cboYear", years, 2800, 975);
 
     m_cmdNext = new QPushButton(QStringLiteral("&Next"), fraBirthDay);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    m_cmdNext->setFont(Verdana(8.25));
+    m_cmdNext->setFont(designFont(FontRole::Text));
     m_cmdNext->setAutoDefault(false);
     place(m_cmdNext, 3960, 210, 1965, 315);
-    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::cmdNext_Click);
+    connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::onNextClicked);
+}
 
-    auto *fraFullBrand = makeFrame(QStringLiteral("fraFullBrand"), QString(), client);
+void MainWindow::buildOfferFrame(QWidget *client)
+{
+    auto *fraFullBrand = makeFrame("fraFullBrand", QString(), client);
     place(fraFullBrand, 80, 3120, 6300, 855);
     auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
         LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);
@@ -192,46 +194,10 @@ void MainWindow::buildControls()
         return label;
     };
     // Declared in this order, so that the full-branding offer is in front by design.
-    m_lblCobrand = offerLabel("lblCobrand", CoBrandCaption(), Page::CoBrandPage);
+    m_lblCobrand = offerLabel("lblCobrand", coBrandCaption(), Page::CoBrandPage);
     place(m_lblCobrand, 120, 160, 5985, 615);
-    m_lblFullBrand = offerLabel("lblFullBrand", FullBrandCaption(), Page::FullBrandPage);
+    m_lblFullBrand = offerLabel("lblFullBrand", fullBrandCaption(), Page::FullBrandPage);
     place(m_lblFullBrand, 120, 165, 5985, 615);
-
-    // Lies below the client area, out of sight; the user leaves through File > Exit or the
-    // close box, and the focus never lands on it.
-    auto *cmdExit = new QPushButton(QStringLiteral("E&xit"), client);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit->setFocusPolicy(Qt::NoFocus);
-    cmdExit->setAutoDefault(false);
-    place(cmdExit, 3720, 4320, 2085, 315);
-    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-
-    setFocusChain({m_txtFirstName, m_txtMiddleName, m_txtLastName, m_cboMonth, m_cboDate, m_cboYear,
-                   m_cmdNext});
-    m_txtFirstName->setFocus();
-}
-
-void MainWindow::fillPickLists()
-{
-    QStringList days;
-    for (int day = 1; day <= 31; ++day)
-        days << QString::number(day);
-    m_cboDate->addItems(days);
-
-    m_cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"),
-                          QStringLiteral("March"), QStringLiteral("April"), QStringLiteral("May"),
-                          QStringLiteral("June"), QStringLiteral("July"), QStringLiteral("August"),
-                          QStringLiteral("September"), QStringLiteral("October"),
-                          QStringLiteral("November"), QStringLiteral("December")});
-
-    QStringList years;
-    for (int year = 1900; year <= 2050; ++year)
-        years << QString::number(year);
-    m_cboYear->addItems(years);
-
-    m_cboDate->setCurrentIndex(0);
-    m_cboMonth->setCurrentIndex(0);
-    m_cboYear->setCurrentIndex(0);
 }
 
 ReadingEntries MainWindow::entries() const
@@ -250,49 +216,25 @@ void MainWindow::bringFullBrandToFront()
     m_lblFullBrand->raise();
 }
 
-void MainWindow::cmdNext_Click()
+void MainWindow::onNextClicked()
 {
-    if (!ValidateInput())
+    const std::optional<EntryProblem> problem = validateInput(entries());
+    if (!problem) {
+        Q_EMIT nextRequested();
         return;
-    Q_EMIT nextRequested();
-}
-
-bool MainWindow::ValidateInput()
-{
-    auto fail = [this](const char *message, QWidget *focus) {
-        ShowMessage(this, QLatin1String(message), QMessageBox::Information);
-        if (focus)
-            focus->setFocus();
-        return false;
-    };
-
-    if (m_txtFirstName->text().isEmpty())
-        return fail("Please Enter Your First Name", m_txtFirstName);
-    if (m_txtLastName->text().isEmpty())
-        return fail("Please Enter Your Last Name", m_txtLastName);
-    if (m_cboDate->currentText().isEmpty())
-        return fail("Please Specify Your Birth Date", m_cboDate);
-    if (m_cboMonth->currentText().isEmpty())
-        return fail("Please Specify Your Birth Month", m_cboMonth);
-    if (m_cboYear->currentText().isEmpty())
-        return fail("Please Specify Your Birth Year", m_cboYear);
-
-    // Month and day by their places in the lists.
-    const int month = m_cboMonth->currentIndex() + 1;
-    const int day = m_cboDate->currentIndex() + 1;
-    const int year = m_cboYear->currentText().toInt();
-    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (month == 2 && day > (leapYear ? 29 : 28))
-        return fail("Please Enter Correct Date Or Month!", nullptr);
-    if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31)
-        return fail("Please Enter Correct Date Or Month !", nullptr);
-    return true;
+    }
+    showMessage(this, problem->message, QMessageBox::Information);
+    QWidget *const focus[]
+        = {nullptr, m_txtFirstName, m_txtLastName, m_cboDate, m_cboMonth, m_cboYear};
+    if (QWidget *field = focus[static_cast<int>(problem->focus)])
+        field->setFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    Q_EMIT leaving();
+    // What closing means is not the window's to decide.
+    event->ignore();
+    Q_EMIT closeRequested();
 }
 
 bool UpperCaseTyping::eventFilter(QObject *watched, QEvent *event)

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "entries.h"
 #include "imagelist.h"
 
 #include <QMainWindow>
 #include <web/pages.h>
 
-class QAction;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
@@ -15,20 +15,8 @@ namespace vorn {
 
 class LinkLabel;
 
-// The entries of a reading as the input window shows them.
-struct ReadingEntries
-{
-    QString firstName;
-    QString middleName;
-    QString lastName;
-    QString day;
-    QString month;
-    QString year;
-};
-
 // frmMain: the input window. The user types the names, picks the birth date, and asks for a
-// reading with Next; the window checks the entries itself and emits nextRequested() when they
-// may be used.
+// reading with Next; the window checks the entries and emits nextRequested() when they pass.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -45,24 +33,23 @@ public:
     void bringCobrandToFront();
     void bringFullBrandToFront();
 
-    // Runs the Next action: cmdNext and File > Next both come here.
-    void cmdNext_Click();
-
 Q_SIGNALS:
     void nextRequested();
     void linkRequested(vorn::Page page);
     void aboutRequested();
-    // The user is leaving the window (Exit, File > Exit or closing it).
-    void leaving();
+    void exitRequested(); // Exit, or File > Exit
+    void closeRequested(); // the close box, Alt+F4 or the system menu
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
-    void buildControls();
-    void fillPickLists();
-    bool ValidateInput();
+    void buildBanner(QWidget *client);
+    void buildNameFrame(QWidget *client);
+    void buildBirthDayFrame(QGroupBox *fraName);
+    void buildOfferFrame(QWidget *client);
+    void onNextClicked();
 
     ImageList m_imgColor;
     QLineEdit *m_txtFirstName = nullptr;

@@ -1,12 +1,12 @@
 #include "messages.h"
 
-#include "layout.h"
+#include "captions.h"
 
 namespace vorn {
 
-void ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon)
+void showMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok, parent);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
     // Give the keyboard back to the window the message spoke for, even where no window
@@ -15,9 +15,9 @@ void ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon)
         parent->activateWindow();
 }
 
-bool AskYesNo(QWidget *parent, const QString &text, QMessageBox::Icon icon)
+bool askYesNo(QWidget *parent, const QString &text, QMessageBox::Icon icon)
 {
-    QMessageBox box(icon, ApplicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }

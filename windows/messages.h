@@ -5,9 +5,9 @@
 namespace vorn {
 
 // A modal message box titled with the program's title, with a single OK button.
-void ShowMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon);
+void showMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon);
 
 // The Yes/No question with Yes as the default; true when the user answered Yes.
-bool AskYesNo(QWidget *parent, const QString &text, QMessageBox::Icon icon);
+bool askYesNo(QWidget *parent, const QString &text, QMessageBox::Icon icon);
 
 } // namespace vorn

@@ -1,13 +1,13 @@
 #include "resultswindow.h"
 
 #include "captions.h"
+#include "geometry.h"
 #include "imagelist.h"
-#include "layout.h"
 #include "linklabel.h"
+#include "look.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -40,85 +40,70 @@ struct TabDesign
 };
 
 constexpr std::array<TabDesign, 3> Designs = {{
-    {"Frame1",
-     "Label1",
-     "lblLifeJourneyNumber",
-     "Label2",
-     "lblLifeJourneyPrimaryColor",
-     "txtLifeJourneyPrimaryColorDesc",
-     "picLifeJourneyPrimaryColor",
-     "Label4",
-     "lblLifeJourneySecondaryColor",
-     "txtLifeJourneySecondaryColorDesc",
-     "picLifeJourneySecondaryColor",
-     "Label6",
-     "lblLifeJourneyKeywords",
-     "Label9",
-     "txtLifeJourneyNumberDisplay",
-     2640,
-     3570,
-     2640,
-     4140,
-     4140,
-     1755},
-    {"Frame3",
-     "Label12",
-     "lblSoulNumber",
-     "Label10",
-     "lblSoulPrimaryColor",
-     "txtSoulPrimaryColorDesc",
-     "picSoulPrimaryColor",
-     "Label8",
-     "lblSoulSecondaryColor",
-     "txtSoulSecondaryColorDesc",
-     "picSoulSecondaryColor",
-     "Label5",
-     "lblSoulKeywords",
-     "Label7",
-     "txtSoulUrgeNumberDisplay",
-     2610,
-     2400,
-     2610,
-     4125,
-     4125,
-     1755},
-    {"Frame4",
-     "Label20",
-     "lblPersonalityNumber",
-     "Label18",
-     "lblPersonalityPrimaryColor",
-     "txtPersonalityPrimaryColorDesc",
-     "picPersonalityPrimaryColor",
-     "Label16",
-     "lblPersonalitySecondaryColor",
-     "txtPersonalitySecondaryColorDesc",
-     "picPersonalitySecondaryColor",
-     "Label14",
-     "lblPersonalityKeywords",
-     "Label3",
-     "txtPersonalityNumberDisplay",
-     2610,
-     3510,
-     2640,
-     4140,
-     4125,
-     1875},
+    {.frame = "Frame1",
+     .numberCaption = "Label1",
+     .number = "lblLifeJourneyNumber",
+     .primaryCaption = "Label2",
+     .primaryColor = "lblLifeJourneyPrimaryColor",
+     .primaryColorDesc = "txtLifeJourneyPrimaryColorDesc",
+     .primaryPicture = "picLifeJourneyPrimaryColor",
+     .secondaryCaption = "Label4",
+     .secondaryColor = "lblLifeJourneySecondaryColor",
+     .secondaryColorDesc = "txtLifeJourneySecondaryColorDesc",
+     .secondaryPicture = "picLifeJourneySecondaryColor",
+     .keywordsCaption = "Label6",
+     .keywords = "lblLifeJourneyKeywords",
+     .interpretationCaption = "Label9",
+     .interpretation = "txtLifeJourneyNumberDisplay",
+     .valueLeft = 2640,
+     .numberWidth = 3570,
+     .primaryDescLeft = 2640,
+     .primaryDescWidth = 4140,
+     .secondaryDescWidth = 4140,
+     .secondaryTop = 1755},
+    {.frame = "Frame3",
+     .numberCaption = "Label12",
+     .number = "lblSoulNumber",
+     .primaryCaption = "Label10",
+     .primaryColor = "lblSoulPrimaryColor",
+     .primaryColorDesc = "txtSoulPrimaryColorDesc",
+     .primaryPicture = "picSoulPrimaryColor",
+     .secondaryCaption = "Label8",
+     .secondaryColor = "lblSoulSecondaryColor",
+     .secondaryColorDesc = "txtSoulSecondaryColorDesc",
+     .secondaryPicture = "picSoulSecondaryColor",
+     .keywordsCaption = "Label5",
+     .keywords = "lblSoulKeywords",
+     .interpretationCaption = "Label7",
+     .interpretation = "txtSoulUrgeNumberDisplay",
+     .valueLeft = 2610,
+     .numberWidth = 2400,
+     .primaryDescLeft = 2610,
+     .primaryDescWidth = 4125,
+     .secondaryDescWidth = 4125,
+     .secondaryTop = 1755},
+    {.frame = "Frame4",
+     .numberCaption = "Label20",
+     .number = "lblPersonalityNumber",
+     .primaryCaption = "Label18",
+     .primaryColor = "lblPersonalityPrimaryColor",
+     .primaryColorDesc = "txtPersonalityPrimaryColorDesc",
+     .primaryPicture = "picPersonalityPrimaryColor",
+     .secondaryCaption = "Label16",
+     .secondaryColor = "lblPersonalitySecondaryColor",
+     .secondaryColorDesc = "txtPersonalitySecondaryColorDesc",
+     .secondaryPicture = "picPersonalitySecondaryColor",
+     .keywordsCaption = "Label14",
+     .keywords = "lblPersonalityKeywords",
+     .interpretationCaption = "Label3",
+     .interpretation = "txtPersonalityNumberDisplay",
+     .valueLeft = 2610,
+     .numberWidth = 3510,
+     .primaryDescLeft = 2640,
+     .primaryDescWidth = 4140,
+     .secondaryDescWidth = 4125,
+     .secondaryTop = 1875},
 }};
-
-// The keywords line that a keywords label shows until a reading writes it.
-constexpr const char *DesignKeywords
-    = "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, Passion";
-
-QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, const QColor &color,
-                  QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setTextColor(label, color);
-    return label;
-}
 
 QPlainTextEdit *makeLockedBox(const char *name, QWidget *parent)
 {
@@ -128,17 +113,9 @@ QPlainTextEdit *makeLockedBox(const char *name, QWidget *parent)
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setFont(Verdana(8.25));
+    box->setFont(designFont(FontRole::Text));
     setInputColors(box, Blue);
     return box;
-}
-
-QLabel *makePictureBox(const char *name, QWidget *parent)
-{
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return picture;
 }
 
 } // namespace
@@ -146,58 +123,28 @@ QLabel *makePictureBox(const char *name, QWidget *parent)
 ResultsWindow::ResultsWindow(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmDisplay"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(WindowCaption());
-    setWindowIcon(ProgramIcon());
-    setCloseOnlyFrame(this);
-    centreWhenFirstShown(this);
-    setFont(Verdana(8.25));
+    setUpWindow(this, "frmDisplay", FontRole::Text);
     setClientSize(this, 7455, 7335);
 
     auto *frame2 = new QGroupBox(this);
     frame2->setObjectName(QStringLiteral("Frame2"));
     place(frame2, 0, 0, 7455, 615);
-    auto *label61 = new LinkLabel(DiscussionBoardBanner(), frame2);
-    label61->setObjectName(QStringLiteral("Label61"));
-    label61->setFont(Verdana(8.25, true, true));
-    setTextColor(label61, Red);
+    auto *label61
+        = makeLabel<LinkLabel>(frame2, "Label61", discussionBoardBanner(), FontRole::BoldLink, Red);
     place(label61, 120, 180, 7215, 315);
     connect(label61, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
 
-    m_tabs = new QTabWidget(this);
-    m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->setFont(Verdana(8.25));
-    m_tabs->setUsesScrollButtons(false);
-    place(m_tabs, 0, 720, 7455, 5775);
+    auto *tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("SSTab1"));
+    tabs->setUsesScrollButtons(false);
+    place(tabs, 0, 720, 7455, 5775);
     for (ReadingCategory category : ReadingCategories) {
         const auto index = static_cast<std::size_t>(category);
-        m_tabs->addTab(buildTab(category, m_tabControls[index]), Str(TabCaption(category)));
+        tabs->addTab(buildTab(category, m_tabs[index]), Str(TabCaption(category)));
     }
-    m_tabs->setCurrentIndex(static_cast<int>(ReadingCategory::Personality));
+    tabs->setCurrentIndex(static_cast<int>(ReadingCategory::Personality));
 
-    auto *fraFullBrand = new QGroupBox(this);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
-    place(fraFullBrand, 0, 6480, 7455, 855);
-    auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
-        LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);
-        place(label, 120, 165, 5985, 615);
-        // The Back button stands over the right end of the offer; wrap the text before it.
-        label->setContentsMargins(0, 0, Twips(120 + 5985 - 5880) + 4, 0);
-        connect(label, &LinkLabel::clicked, this, [this, page] { Q_EMIT linkRequested(page); });
-        return label;
-    };
-    // The co-branding offer is declared last and so stands in front.
-    offerLabel("lblFullBrand", FullBrandCaption(), Page::FullBrandPage);
-    offerLabel("lblCobrand", CoBrandCaption(), Page::CoBrandPage);
-
-    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), fraFullBrand);
-    cmdBack->setObjectName(QStringLiteral("cmdback"));
-    cmdBack->setFont(Verdana(8.25, true));
-    cmdBack->setAutoDefault(false);
-    place(cmdBack, 5880, 240, 1455, 375);
-    cmdBack->raise();
-    connect(cmdBack, &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    buildOfferFrame();
 }
 
 QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
@@ -209,51 +156,78 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
     // The page begins under the tab row, 360 twips below the control's top edge.
     place(frame, 0, 0, 7455 - 30, 5775 - 360 - 30);
 
-    const QFont caption = Verdana(8.25, true);
-    auto captionLabel = [&](const char *name, const QString &text, int top) {
-        placeAt(makeLabel(name, text, caption, Blue, frame), 120, top);
+    auto caption = [frame](const char *name, const QString &text, int top) {
+        placeAt(makeLabel(frame, name, text, FontRole::Bold, Blue), 120, top);
     };
-    auto valueLabel = [&](const char *name, int top, int width, int height) {
-        QLabel *label = makeLabel(name, QLatin1String(name), caption, Red, frame);
+    auto value = [frame, &d](const char *name, int top, int width, int height) {
+        QLabel *label = makeLabel(frame, name, QLatin1String(name), FontRole::Bold, Red);
         place(label, d.valueLeft, top, width, height);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
+    };
+    auto picture = [frame](const char *name, int top) {
+        auto *label = makeLabel(frame, name, QString(), FontRole::Text);
+        place(label, 6840, top, 405, 405);
         return label;
     };
 
-    captionLabel(d.numberCaption, Str(TabCaption(category)), 315);
-    tab.number = makeLabel(d.number, QLatin1String(d.number), Verdana(14.25, true), Blue, frame);
+    caption(d.numberCaption, Str(TabCaption(category)), 315);
+    tab.number = makeLabel(frame, d.number, QLatin1String(d.number), FontRole::Number, Blue);
     place(tab.number, d.valueLeft, 240, d.numberWidth, 345);
 
-    captionLabel(d.primaryCaption, QStringLiteral("Primary Color"), 675);
-    tab.primaryColor = valueLabel(d.primaryColor, 675, 4140, 225);
+    caption(d.primaryCaption, QStringLiteral("Primary Color"), 675);
+    tab.primaryColor = value(d.primaryColor, 675, 4140, 225);
     tab.primaryColorDesc = makeLockedBox(d.primaryColorDesc, frame);
     place(tab.primaryColorDesc, d.primaryDescLeft, 915, d.primaryDescWidth, 795);
-    tab.primaryPicture = makePictureBox(d.primaryPicture, frame);
-    place(tab.primaryPicture, 6840, 915, 405, 405);
+    tab.primaryPicture = picture(d.primaryPicture, 915);
 
-    captionLabel(d.secondaryCaption, QStringLiteral("Secondary Color"), d.secondaryTop);
-    tab.secondaryColor = valueLabel(d.secondaryColor, d.secondaryTop, 4140, 225);
+    caption(d.secondaryCaption, QStringLiteral("Secondary Color"), d.secondaryTop);
+    tab.secondaryColor = value(d.secondaryColor, d.secondaryTop, 4140, 225);
     tab.secondaryColorDesc = makeLockedBox(d.secondaryColorDesc, frame);
     place(tab.secondaryColorDesc, d.valueLeft, 2115, d.secondaryDescWidth, 795);
-    tab.secondaryPicture = makePictureBox(d.secondaryPicture, frame);
-    place(tab.secondaryPicture, 6840, 2115, 405, 405);
+    tab.secondaryPicture = picture(d.secondaryPicture, 2115);
 
-    captionLabel(d.keywordsCaption, QStringLiteral("Keywords"), 2955);
-    tab.keywords = valueLabel(d.keywords, 2955, 4515, 615);
-    tab.keywords->setText(QLatin1String(DesignKeywords));
+    caption(d.keywordsCaption, QStringLiteral("Keywords"), 2955);
+    tab.keywords = value(d.keywords, 2955, 4515, 615);
+    // Until a reading writes it, the keywords label shows the line of the number 1.
+    tab.keywords->setText(Str(FindCatalogueRecord(category, 1)->Keywords));
     tab.keywords->setWordWrap(true);
 
-    captionLabel(d.interpretationCaption, QStringLiteral("Interpretation"), 3315);
+    caption(d.interpretationCaption, QStringLiteral("Interpretation"), 3315);
     tab.interpretation = makeLockedBox(d.interpretation, frame);
     place(tab.interpretation, 120, 3555, 7140, 1755);
     return page;
 }
 
-void ResultsWindow::ApplyCatalogueRecord(ReadingCategory category, std::int16_t number,
+void ResultsWindow::buildOfferFrame()
+{
+    auto *fraFullBrand = new QGroupBox(this);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    place(fraFullBrand, 0, 6480, 7455, 855);
+    auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
+        LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);
+        place(label, 120, 165, 5985, 615);
+        // The Back button stands over the right end of the offer; wrap the text before it.
+        label->setContentsMargins(0, 0, twips(120 + 5985 - 5880) + 4, 0);
+        connect(label, &LinkLabel::clicked, this, [this, page] { Q_EMIT linkRequested(page); });
+    };
+    // The co-branding offer is declared last and so stands in front.
+    offerLabel("lblFullBrand", fullBrandCaption(), Page::FullBrandPage);
+    offerLabel("lblCobrand", coBrandCaption(), Page::CoBrandPage);
+
+    auto *cmdBack = new QPushButton(QStringLiteral("&Back"), fraFullBrand);
+    cmdBack->setObjectName(QStringLiteral("cmdback"));
+    cmdBack->setFont(designFont(FontRole::Bold));
+    cmdBack->setAutoDefault(false);
+    place(cmdBack, 5880, 240, 1455, 375);
+    cmdBack->raise();
+    connect(cmdBack, &QPushButton::clicked, this, &ResultsWindow::backRequested);
+}
+
+void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t number,
                                          const ImageList &images)
 {
     const TabFill fill = DecideTabFill(category, number);
-    const Tab &tab = m_tabControls[static_cast<std::size_t>(category)];
+    const Tab &tab = m_tabs[static_cast<std::size_t>(category)];
     if (fill.NumberCaption)
         tab.number->setText(Str(*fill.NumberCaption));
     if (fill.PrimaryColor)
@@ -270,23 +244,20 @@ void ResultsWindow::ApplyCatalogueRecord(ReadingCategory category, std::int16_t 
         tab.secondaryColor->setText(Str(*fill.SecondaryColor));
     if (fill.Keywords)
         tab.keywords->setText(Str(*fill.Keywords));
-    fillInterpretationBox(tab.interpretation, fill);
-}
 
-void ResultsWindow::fillInterpretationBox(QPlainTextEdit *box, const TabFill &fill)
-{
     // The box shows the start of the text with its scroll bar at the top.
-    box->setPlainText(Str(fill.InterpretationText));
-    QTextCursor caret = box->textCursor();
+    tab.interpretation->setPlainText(Str(fill.InterpretationText));
+    QTextCursor caret = tab.interpretation->textCursor();
     caret.movePosition(QTextCursor::Start);
-    box->setTextCursor(caret);
-    box->verticalScrollBar()->setValue(0);
+    tab.interpretation->setTextCursor(caret);
+    tab.interpretation->verticalScrollBar()->setValue(0);
 }
 
 void ResultsWindow::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    Q_EMIT leaving();
+    // What closing means is not the window's to decide.
+    event->ignore();
+    Q_EMIT closeRequested();
 }
 
 } // namespace vorn

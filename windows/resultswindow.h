@@ -14,7 +14,7 @@ namespace vorn {
 class ImageList;
 
 // frmDisplay: one reading on three tabs, Life Journey, Soul and Personality, with the
-// Personality tab in front. Created afresh for every reading and filled before it is shown.
+// Personality tab in front. Made afresh for every reading and filled before it is shown.
 class ResultsWindow : public QWidget
 {
     Q_OBJECT
@@ -24,14 +24,13 @@ public:
 
     // Writes what the catalogue decides for the number on the category's tab, pictures taken
     // from images, and fills the category's interpretation box.
-    void ApplyCatalogueRecord(ReadingCategory category, std::int16_t number,
+    void applyCatalogueRecord(ReadingCategory category, std::int16_t number,
                               const ImageList &images);
 
 Q_SIGNALS:
     void backRequested();
     void linkRequested(vorn::Page page);
-    // The window is being closed, by Back or by the user.
-    void leaving();
+    void closeRequested(); // the close box, Alt+F4 or the system menu
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -51,10 +50,9 @@ private:
     };
 
     QWidget *buildTab(ReadingCategory category, Tab &tab);
-    void fillInterpretationBox(QPlainTextEdit *box, const TabFill &fill);
+    void buildOfferFrame();
 
-    QTabWidget *m_tabs = nullptr;
-    std::array<Tab, 3> m_tabControls;
+    std::array<Tab, 3> m_tabs;
 };
 
 } // namespace vorn

@@ -1,7 +1,9 @@
 #include "supportwindow.h"
 
-#include "layout.h"
+#include "captions.h"
+#include "geometry.h"
 #include "linklabel.h"
+#include "look.h"
 #include "messages.h"
 
 #include <QApplication>
@@ -22,12 +24,7 @@ namespace vorn {
 
 namespace {
 
-const QColor Navy{0, 0, 128};
-const QColor LinkBlue{0, 0, 192};
-const QColor White{255, 255, 255};
-const QColor Yellow{255, 255, 0};
-
-QString CatalogueParagraph()
+QString catalogueParagraph()
 {
     // The run of blanks is what pushes the second paragraph onto a line of its own when the
     // label wraps.
@@ -51,24 +48,13 @@ QGroupBox *makePanel(const char *name, const QString &caption, QWidget *parent)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setFont(Verdana(9.75, true));
+    frame->setFont(designFont(FontRole::Heading));
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
     palette.setColor(QPalette::Window, Navy);
     palette.setColor(QPalette::WindowText, White);
     frame->setPalette(palette);
     return frame;
-}
-
-QLabel *makeLabel(const char *name, const QString &caption, const QFont &font, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(font);
-    return label;
 }
 
 // Inside a navy panel: the colours a field would have on the window itself.
@@ -88,7 +74,7 @@ QLineEdit *makeField(const char *name, const QString &text, QWidget *parent)
     auto *field = new QLineEdit(text, parent);
     field->setObjectName(QLatin1String(name));
     field->setMaxLength(std::numeric_limits<int>::max());
-    field->setFont(DialogFont());
+    field->setFont(designFont(FontRole::Dialog));
     keepFieldColors(field);
     return field;
 }
@@ -104,7 +90,7 @@ QPushButton *makeButton(const char *name, const QString &caption, QWidget *paren
 
 } // namespace
 
-const std::array<QString, 4> &SupportMessages()
+const std::array<QString, 4> &supportMessages()
 {
     static const std::array<QString, 4> messages = {
         QStringLiteral("Lorewell Softwares, such as this can be created and maintained only with "
@@ -124,7 +110,7 @@ const std::array<QString, 4> &SupportMessages()
     return messages;
 }
 
-int SupportMessageIndex(float u)
+int supportMessageIndex(float u)
 {
     const float scaled = u * 4.0f;
     if (!(scaled >= 0.0f)) // also NaN
@@ -137,70 +123,81 @@ int SupportMessageIndex(float u)
 SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmNagScreen2"));
-    setWindowTitle(WindowCaption());
-    setWindowIcon(ProgramIcon());
-    setCloseOnlyFrame(this);
-    centreWhenFirstShown(this);
+    setUpWindow(this, "frmNagScreen2", FontRole::Dialog);
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    setFont(DialogFont());
     setClientSize(this, 11115, 4725);
     QPalette background = palette();
     background.setColor(QPalette::Window, White);
     setPalette(background);
     setAutoFillBackground(true);
 
-    auto *picture1 = new QLabel(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setPixmap(ProgramIcon().pixmap(32, 32));
-    picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    buildSupportMessage(messageIndex);
+    buildReferralFrame();
+    buildCatalogueFrame();
+
+    for (QWidget *field : std::initializer_list<QWidget *>{m_txtName, m_txtEmail, m_txtFriendName,
+                                                           m_txtFriendEmail, m_txtMessage})
+        field->installEventFilter(this);
+    setFocusChain({m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
+                   m_txtFriendName, m_txtMessage, m_cmdClose});
+    m_cmdClose->setFocus();
+}
+
+void SupportWindow::buildSupportMessage(int messageIndex)
+{
+    auto *picture1 = makeLabel(this, "Picture1", QString(), FontRole::Dialog);
+    picture1->setPixmap(programIcon().pixmap(32, 32));
     place(picture1, 360, 120, 540, 540);
 
-    auto *label1 = makeLabel("Label1", WindowCaption(), DialogFont(18), this);
-    label1->setWordWrap(false);
+    auto *label1 = makeLabel(this, "Label1", windowCaption(), FontRole::DialogTitle);
     place(label1, 1080, 240, 4320, 435);
     // The face that stands in for the old bitmap dialog font is wider than the design allowed
     // for; the space to the right is empty, so the caption may run on rather than be cut.
-    // Measured when first shown, as the fitted link below: every reading loads this window out
-    // of sight, and each measure loads a font size of its own.
+    // Measured when first shown, as the fitted link of the panel: every reading loads this
+    // window out of sight, and each measure loads a font size of its own.
     whenFirstShown(this, [label1] {
         label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
     });
 
-    const auto &messages = SupportMessages();
+    const auto &messages = supportMessages();
     const auto index = static_cast<std::size_t>(
         std::clamp(messageIndex, 0, static_cast<int>(messages.size()) - 1));
-    place(makeLabel("Label2", messages[index], Verdana(9.75, true), this), 120, 840, 6975, 1095);
+    auto *label2 = makeLabel(this, "Label2", messages[index], FontRole::Heading);
+    label2->setWordWrap(true);
+    place(label2, 120, 840, 6975, 1095);
 
     m_check1 = new QCheckBox(QStringLiteral("Click Here To Visit Lorewell Now"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
-    m_check1->setFont(Verdana(14.25));
+    m_check1->setFont(designFont(FontRole::LargeLink));
     m_check1->setCursor(Qt::PointingHandCursor);
     setTextColor(m_check1, LinkBlue);
     place(m_check1, 30, 2040, 7185, 555);
-    connect(m_check1, &QCheckBox::clicked, this, &SupportWindow::Check1_Click);
+    connect(m_check1, &QCheckBox::clicked, this, &SupportWindow::onCheck1Clicked);
 
     m_cmdClose = makeButton("cmdClose", QStringLiteral("E&xit"), this);
     place(m_cmdClose, 6000, 2760, 1245, 375);
-    connect(m_cmdClose, &QPushButton::clicked, this, &SupportWindow::quitRequested);
+    connect(m_cmdClose, &QPushButton::clicked, this, &SupportWindow::exitRequested);
+}
 
+void SupportWindow::buildReferralFrame()
+{
     auto *frame2 = makePanel("Frame2", QStringLiteral("Refer A Friend"), this);
     place(frame2, 120, 3240, 7065, 1455);
 
-    m_txtName = makeField("txtName", NamePlaceholder(), frame2);
+    m_txtName = makeField("txtName", namePlaceholder(), frame2);
     place(m_txtName, 85, 360, 3375, 285);
-    m_txtEmail = makeField("txtEmail", EmailPlaceholder(), frame2);
+    m_txtEmail = makeField("txtEmail", emailPlaceholder(), frame2);
     place(m_txtEmail, 3600, 360, 3375, 285);
-    m_txtFriendName = makeField("txtFriendName", FriendNamePlaceholder(), frame2);
+    m_txtFriendName = makeField("txtFriendName", friendNamePlaceholder(), frame2);
     place(m_txtFriendName, 85, 720, 3375, 285);
-    m_txtFriendEmail = makeField("txtFriendEmail", FriendEmailPlaceholder(), frame2);
+    m_txtFriendEmail = makeField("txtFriendEmail", friendEmailPlaceholder(), frame2);
     place(m_txtFriendEmail, 3600, 720, 3375, 285);
 
     m_cmdSubmit = makeButton("cmdSubmit", QStringLiteral("Refer A Friend &Now"), frame2);
-    m_cmdSubmit->setFont(Verdana(8.25, true));
+    m_cmdSubmit->setFont(designFont(FontRole::Bold));
     keepFieldColors(m_cmdSubmit);
     place(m_cmdSubmit, 1920, 1080, 3375, 285);
-    connect(m_cmdSubmit, &QPushButton::clicked, this, &SupportWindow::cmdSubmit_Click);
+    connect(m_cmdSubmit, &QPushButton::clicked, this, &SupportWindow::onSubmitClicked);
 
     // Designed below the frame's lower edge, so it is never seen; it still takes the focus.
     m_txtMessage = new QPlainTextEdit(frame2);
@@ -208,35 +205,28 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtMessage->setTabChangesFocus(true);
-    m_txtMessage->setFont(DialogFont());
+    m_txtMessage->setFont(designFont(FontRole::Dialog));
     keepFieldColors(m_txtMessage);
-    setFieldText(m_txtMessage, MessagePlaceholder() + QStringLiteral("\r\n"));
+    setFieldText(m_txtMessage, messagePlaceholder() + QStringLiteral("\r\n"));
     place(m_txtMessage, 4800, 3600, 1815, 495);
+}
 
+void SupportWindow::buildCatalogueFrame()
+{
     auto *frame6 = makePanel("Frame6", QStringLiteral("Download Lorewell Softwares"), this);
     place(frame6, 7320, 120, 3735, 4575);
 
-    auto *label3 = makeLabel("Label3", CatalogueParagraph(), Verdana(9), frame6);
-    setTextColor(label3, White);
+    auto *label3 = makeLabel(frame6, "Label3", catalogueParagraph(), FontRole::Panel, White);
+    label3->setWordWrap(true);
     place(label3, 120, 360, 3495, 3855);
 
-    auto *lblGoToHome
-        = new LinkLabel(QStringLiteral("Click Here To Visit Lorewell Softwares"), frame6);
-    lblGoToHome->setObjectName(QStringLiteral("lblGoToHome"));
-    lblGoToHome->setFont(Verdana(9, true, true));
-    setTextColor(lblGoToHome, Yellow);
+    auto *lblGoToHome = makeLabel<LinkLabel>(
+        frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Lorewell Softwares"),
+        FontRole::PanelLink, Yellow);
     place(lblGoToHome, 75, 4250, 3585, 210);
     whenFirstShown(this, [lblGoToHome] { fitFontToWidth(lblGoToHome, lblGoToHome->text()); });
     connect(lblGoToHome, &LinkLabel::clicked, this,
             [this] { Q_EMIT linkRequested(Page::SoftwareCataloguePage); });
-
-    for (QWidget *field : std::initializer_list<QWidget *>{m_txtName, m_txtEmail, m_txtFriendName,
-                                                           m_txtFriendEmail, m_txtMessage})
-        field->installEventFilter(this);
-
-    setFocusChain({m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
-                   m_txtFriendName, m_txtMessage, m_cmdClose});
-    m_cmdClose->setFocus();
 }
 
 ReferralValues SupportWindow::fields() const
@@ -273,14 +263,14 @@ void SupportWindow::setFieldText(QWidget *field, const QString &text)
 QString SupportWindow::placeholderOf(const QObject *field) const
 {
     if (field == m_txtName)
-        return NamePlaceholder();
+        return namePlaceholder();
     if (field == m_txtEmail)
-        return EmailPlaceholder();
+        return emailPlaceholder();
     if (field == m_txtFriendName)
-        return FriendNamePlaceholder();
+        return friendNamePlaceholder();
     if (field == m_txtFriendEmail)
-        return FriendEmailPlaceholder();
-    return MessagePlaceholder();
+        return friendEmailPlaceholder();
+    return messagePlaceholder();
 }
 
 bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
@@ -294,7 +284,7 @@ bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
-        const QString trimmed = TrimBlanks(fieldText(field));
+        const QString trimmed = trimBlanks(fieldText(field));
         if (event->type() == QEvent::FocusIn && trimmed == placeholderOf(field))
             setFieldText(field, QString());
         else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
@@ -304,7 +294,7 @@ bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if ((field == m_txtEmail || field == m_txtFriendEmail)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            ShowMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
+            showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
                         QMessageBox::Critical);
             field->setFocus(Qt::OtherFocusReason);
             return true;
@@ -316,7 +306,7 @@ bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void SupportWindow::Check1_Click()
+void SupportWindow::onCheck1Clicked()
 {
     if (!m_check1->isChecked())
         return;
@@ -324,25 +314,20 @@ void SupportWindow::Check1_Click()
     Q_EMIT linkRequested(Page::HomePage);
 }
 
-void SupportWindow::cmdSubmit_Click()
+void SupportWindow::onSubmitClicked()
 {
-    const ReferralValues values = TrimmedValues(fields());
-    auto fail = [this](const char *message) {
-        ShowMessage(this, QLatin1String(message), QMessageBox::Critical);
-    };
-    if (values.email == values.friendEmail)
-        return fail("Please Enter Distinct Email Addresses");
-    if (!values.email.contains(u'@') || !values.friendEmail.contains(u'@'))
-        return fail("Please Enter Proper Email Address");
-    if (!values.email.contains(u'.') || !values.friendEmail.contains(u'.'))
-        return fail("Please Enter Proper Email Address");
-    Q_EMIT tellAFriendRequested(values);
+    const ReferralValues held = fields();
+    if (const std::optional<QString> problem = checkReferral(held))
+        showMessage(this, *problem, QMessageBox::Critical);
+    else
+        Q_EMIT tellAFriendRequested(trimmedValues(held));
 }
 
 void SupportWindow::closeEvent(QCloseEvent *event)
 {
-    event->accept();
-    Q_EMIT quitRequested();
+    // What closing means is not the window's to decide.
+    event->ignore();
+    Q_EMIT closeRequested();
 }
 
 } // namespace vorn

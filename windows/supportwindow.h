@@ -13,10 +13,10 @@ class QPushButton;
 
 namespace vorn {
 
-// The four support messages; SupportMessageIndex(u) picks one for a draw u in [0, 1), taking
+// The four support messages; supportMessageIndex(u) picks one for a draw u in [0, 1), taking
 // the integer part of 4u in single precision.
-const std::array<QString, 4> &SupportMessages();
-int SupportMessageIndex(float u);
+const std::array<QString, 4> &supportMessages();
+int supportMessageIndex(float u);
 
 // frmNagScreen2: shown when the user leaves the program. Asks for support of the maker's
 // community site, links to it and to the maker's catalogue, and carries the "Refer A Friend"
@@ -34,18 +34,21 @@ public:
 
 Q_SIGNALS:
     void linkRequested(vorn::Page page);
-    // The form's own checks passed: send these values (already trimmed of blanks).
+    // The form's checks passed: send these values, trimmed of blanks.
     void tellAFriendRequested(const vorn::ReferralValues &values);
-    // Exit was pressed or the window is being closed: the program ends.
-    void quitRequested();
+    void exitRequested();
+    void closeRequested(); // the close box, Alt+F4 or the system menu
 
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void cmdSubmit_Click();
-    void Check1_Click();
+    void buildSupportMessage(int messageIndex);
+    void buildReferralFrame();
+    void buildCatalogueFrame();
+    void onSubmitClicked();
+    void onCheck1Clicked();
     QString fieldText(const QWidget *field) const;
     void setFieldText(QWidget *field, const QString &text);
     QString placeholderOf(const QObject *field) const;

@@ -18,15 +18,6 @@ namespace {
 const QString Shown = u"probe: shown frmMain"_s;
 const QString AnyMessage = u"probe: message"_s;
 
-class Copy : public ProgramCopy
-{
-public:
-    Copy(const QString &home, const QString &runtime)
-        : ProgramCopy(QStringLiteral(VORN_PROGRAM), QStringLiteral(VORN_PROBE), home, runtime)
-    {
-    }
-};
-
 } // namespace
 
 class TestEnvironment : public QObject
@@ -86,7 +77,7 @@ void TestEnvironment::startsWhateverTheSettingsHold_data()
 void TestEnvironment::startsWhateverTheSettingsHold()
 {
     QFETCH(QString, fault);
-    Copy copy(home(), runtime());
+    ProgramCopy copy(home(), runtime());
     if (fault == u"garbage") {
         QFile file(settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -135,7 +126,7 @@ void TestEnvironment::startsWhateverTheSettingsHold()
 
 void TestEnvironment::linksWithoutABrowserDoNothingVisible()
 {
-    Copy copy(home(), runtime());
+    ProgramCopy copy(home(), runtime());
     copy.environment().insert(u"PATH"_s, m_dir->filePath(u"empty-path"_s));
     copy.environment().insert(u"BROWSER"_s, QString());
     copy.environment().insert(u"VORN_PROBE_CLICK"_s,
@@ -154,13 +145,13 @@ void TestEnvironment::linksWithoutABrowserDoNothingVisible()
 void TestEnvironment::startsWithoutItsRuntimeFolder()
 {
     const QString missing = m_dir->filePath(u"no/such/runtime"_s);
-    Copy first(home(), missing);
+    ProgramCopy first(home(), missing);
     first.start();
     QVERIFY(first.started());
     QVERIFY2(first.waitFor(Shown), qPrintable(first.output()));
 
     // The guard still works: a second copy with the same environment is turned away.
-    Copy second(home(), missing);
+    ProgramCopy second(home(), missing);
     second.start();
     QVERIFY(second.started());
     QVERIFY(second.endsBy(10000));
@@ -191,7 +182,7 @@ void TestEnvironment::aDamagedLockFileDoesNotLockTheUserOut()
                              QFileDevice::FileModificationTime));
     lock.close();
 
-    Copy copy(home(), runtime());
+    ProgramCopy copy(home(), runtime());
     copy.start();
     QVERIFY(copy.started());
     QVERIFY2(copy.waitFor(Shown), qPrintable(copy.output()));

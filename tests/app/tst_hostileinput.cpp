@@ -152,12 +152,6 @@ private Q_SLOTS:
 private:
     void start();
     QString leaveForSupportWindow();
-    template<typename T>
-    T *control(QWidget *window, const char *name)
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QSettings> m_settings;
     std::unique_ptr<Application> m_app;
@@ -183,7 +177,7 @@ void TestHostileInput::start()
     env.lockPath = m_dir->filePath(u"lock"_s);
     env.exit = [](int) {};
     m_app = std::make_unique<Application>(env);
-    QVERIFY(m_app->StartUpSequence());
+    QVERIFY(m_app->startUpSequence());
     QVERIFY(QTest::qWaitForWindowActive(m_app->mainWindow()));
 }
 
@@ -199,8 +193,8 @@ void TestHostileInput::megabytePastedIntoANameBox()
 {
     QFETCH(QString, box);
     MainWindow *main = m_app->mainWindow();
-    control<QLineEdit>(main, "txtFirstName")->setText(u"JOHN"_s);
-    control<QLineEdit>(main, "txtLastName")->setText(u"SMITH"_s);
+    child<QLineEdit>(main, "txtFirstName")->setText(u"JOHN"_s);
+    child<QLineEdit>(main, "txtLastName")->setText(u"SMITH"_s);
     auto *target = main->findChild<QLineEdit *>(box);
     target->clear();
     target->setFocus();
@@ -221,7 +215,7 @@ void TestHostileInput::megabytePastedIntoANameBox()
     QCOMPARE(target->text().size(), pasted.size() + 1);
     QVERIFY(target->text().endsWith(u'X'));
 
-    QTest::mouseClick(control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
     const qint64 nextMs = clock.restart();
     QApplication::processEvents();
     const qint64 paintMs = clock.elapsed();
@@ -235,12 +229,12 @@ void TestHostileInput::megabytePastedIntoANameBox()
     const NameModel model(Trimmed(entries.firstName) + Trimmed(entries.middleName)
                           + Trimmed(entries.lastName));
     QWidget *results = m_app->resultsWindow();
-    const int shownSoul = control<QLabel>(results, "lblSoulNumber")->text().toInt();
-    const int shownPersonality = control<QLabel>(results, "lblPersonalityNumber")->text().toInt();
+    const int shownSoul = child<QLabel>(results, "lblSoulNumber")->text().toInt();
+    const int shownPersonality = child<QLabel>(results, "lblPersonalityNumber")->text().toInt();
     QCOMPARE(shownSoul, model.soul);
     QCOMPARE(shownPersonality, model.personality == 0 ? 7 : model.personality);
 
-    QTest::mouseClick(control<QPushButton>(results, "cmdback"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(results, "cmdback"), Qt::LeftButton);
     QCOMPARE(main->findChild<QLineEdit *>(box)->text(), pasted + u'X');
 }
 
@@ -264,7 +258,7 @@ void TestHostileInput::oddCharactersInNamesCountNothing()
     MainWindow *main = m_app->mainWindow();
     const QString text = Hostile(which);
     for (const char *box : {"txtFirstName", "txtMiddleName", "txtLastName"}) {
-        auto *edit = control<QLineEdit>(main, box);
+        auto *edit = child<QLineEdit>(main, box);
         edit->setFocus();
         QGuiApplication::clipboard()->setText(text);
         edit->selectAll();
@@ -273,7 +267,7 @@ void TestHostileInput::oddCharactersInNamesCountNothing()
     // A line edit keeps one line: what it holds is what the engine reads.
     const ReadingEntries entries = main->entries();
     MessageBoxAnswerer answerer;
-    QTest::mouseClick(control<QPushButton>(main, "cmdNext"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(main, "cmdNext"), Qt::LeftButton);
     if (entries.firstName.isEmpty()) {
         QCOMPARE(answerer.texts(), QStringList{u"Please Enter Your First Name"_s});
         return;
@@ -283,16 +277,16 @@ void TestHostileInput::oddCharactersInNamesCountNothing()
     QVERIFY(results && results->isVisible());
     const NameModel model(Trimmed(entries.firstName) + Trimmed(entries.middleName)
                           + Trimmed(entries.lastName));
-    QCOMPARE(control<QLabel>(results, "lblSoulNumber")->text().toInt(), model.soul);
-    QCOMPARE(control<QLabel>(results, "lblPersonalityNumber")->text().toInt(),
+    QCOMPARE(child<QLabel>(results, "lblSoulNumber")->text().toInt(), model.soul);
+    QCOMPARE(child<QLabel>(results, "lblPersonalityNumber")->text().toInt(),
              model.personality == 0 ? 7 : model.personality);
-    QTest::mouseClick(control<QPushButton>(results, "cmdback"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(results, "cmdback"), Qt::LeftButton);
     QCOMPARE(main->entries().lastName, entries.lastName);
 }
 
 QString TestHostileInput::leaveForSupportWindow()
 {
-    control<QAction>(m_app->mainWindow(), "mnuExit")->trigger();
+    child<QAction>(m_app->mainWindow(), "mnuExit")->trigger();
     return m_app->supportWindow() && m_app->supportWindow()->isVisible() ? QString()
                                                                          : u"not shown"_s;
 }
@@ -308,16 +302,16 @@ void TestHostileInput::oddCharactersInTheReferralFormAreSentIntact()
     QCOMPARE(leaveForSupportWindow(), QString());
     QWidget *support = m_app->supportWindow();
     const QString odd = Hostile(which);
-    control<QLineEdit>(support, "txtName")->setText(u"Ann "_s + odd);
-    control<QLineEdit>(support, "txtEmail")->setText(u"ann@x.example"_s + odd);
-    control<QLineEdit>(support, "txtFriendName")->setText(odd + u"Bob"_s);
-    control<QLineEdit>(support, "txtFriendEmail")->setText(u"bob@y.example"_s);
-    control<QPlainTextEdit>(support, "txtMessage")->setPlainText(u"Hi "_s + odd);
-    const ReferralValues expected = TrimmedValues(static_cast<SupportWindow *>(support)->fields());
+    child<QLineEdit>(support, "txtName")->setText(u"Ann "_s + odd);
+    child<QLineEdit>(support, "txtEmail")->setText(u"ann@x.example"_s + odd);
+    child<QLineEdit>(support, "txtFriendName")->setText(odd + u"Bob"_s);
+    child<QLineEdit>(support, "txtFriendEmail")->setText(u"bob@y.example"_s);
+    child<QPlainTextEdit>(support, "txtMessage")->setPlainText(u"Hi "_s + odd);
+    const ReferralValues expected = trimmedValues(static_cast<SupportWindow *>(support)->fields());
 
     LinkRecorder links;
     MessageBoxAnswerer answerer;
-    QTest::mouseClick(control<QPushButton>(support, "cmdSubmit"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(support, "cmdSubmit"), Qt::LeftButton);
     QVERIFY2(answerer.seen.isEmpty(), qPrintable(answerer.texts().join(u'|')));
     QCOMPARE(links.opened.size(), 1);
 
@@ -327,7 +321,7 @@ void TestHostileInput::oddCharactersInTheReferralFormAreSentIntact()
     const QStringList keys = {u"taf1"_s, u"taf2"_s, u"taf3"_s, u"taf4"_s, u"taf5"_s, u"taf6"_s};
     const QStringList values
         = {expected.name,       expected.email,       expected.message,
-           expected.friendName, expected.friendEmail, ProductHomePage().toString()};
+           expected.friendName, expected.friendEmail, productHomePage().toString()};
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(items[i].first, keys[i]);
         const QString raw = links.opened.first().query(QUrl::FullyEncoded).split(u'&')[i];
@@ -335,7 +329,7 @@ void TestHostileInput::oddCharactersInTheReferralFormAreSentIntact()
                  QString::fromUtf8(values[i].toUtf8()));
     }
     // The form keeps its entries after a request.
-    QCOMPARE(control<QLineEdit>(support, "txtFriendName")->text(), odd + u"Bob"_s);
+    QCOMPARE(child<QLineEdit>(support, "txtFriendName")->text(), odd + u"Bob"_s);
     QVERIFY(support->isVisible());
 }
 
@@ -343,12 +337,12 @@ void TestHostileInput::megabyteMessageIsSentIntact()
 {
     QCOMPARE(leaveForSupportWindow(), QString());
     QWidget *support = m_app->supportWindow();
-    control<QLineEdit>(support, "txtName")->setText(u"Ann"_s);
-    control<QLineEdit>(support, "txtEmail")->setText(u"ann@x.example"_s);
-    control<QLineEdit>(support, "txtFriendName")->setText(u"Bob"_s);
-    control<QLineEdit>(support, "txtFriendEmail")->setText(u"bob@y.example"_s);
+    child<QLineEdit>(support, "txtName")->setText(u"Ann"_s);
+    child<QLineEdit>(support, "txtEmail")->setText(u"ann@x.example"_s);
+    child<QLineEdit>(support, "txtFriendName")->setText(u"Bob"_s);
+    child<QLineEdit>(support, "txtFriendEmail")->setText(u"bob@y.example"_s);
     const QString message = PastedMegabyte(3).replace(u'\t', u' ');
-    auto *box = control<QPlainTextEdit>(support, "txtMessage");
+    auto *box = child<QPlainTextEdit>(support, "txtMessage");
     QGuiApplication::clipboard()->setText(message);
     box->setFocus();
     box->selectAll();
@@ -359,7 +353,7 @@ void TestHostileInput::megabyteMessageIsSentIntact()
 
     LinkRecorder links;
     MessageBoxAnswerer answerer;
-    QTest::mouseClick(control<QPushButton>(support, "cmdSubmit"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(support, "cmdSubmit"), Qt::LeftButton);
     const qint64 submitMs = clock.elapsed();
     qInfo("paste %lld ms, submit %lld ms", pasteMs, submitMs);
     QVERIFY(pasteMs < SlowestHandlerMs * 2);

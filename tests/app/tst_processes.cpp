@@ -12,22 +12,10 @@
 #include <memory>
 #include <vector>
 
-#ifndef VORN_PROGRAM
-#error "VORN_PROGRAM must name the built program"
-#endif
-
 using namespace Qt::StringLiterals;
+using vorn::testing::ProgramCopy;
 
 namespace {
-
-class Copy : public vorn::testing::ProgramCopy
-{
-public:
-    Copy(const QString &home, const QString &runtime)
-        : ProgramCopy(QStringLiteral(VORN_PROGRAM), QStringLiteral(VORN_PROBE), home, runtime)
-    {
-    }
-};
 
 const QString AlreadyRunning
     = u"probe: message 1|Vorn Color Numerology|Application is already running"_s;
@@ -61,12 +49,12 @@ void TestProcesses::init()
 
 void TestProcesses::secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut()
 {
-    Copy first(m_home->path(), m_runtime);
+    ProgramCopy first(m_home->path(), m_runtime);
     first.start();
     QVERIFY(first.started());
     QVERIFY2(first.waitFor(u"probe: shown frmMain"_s), qPrintable(first.output()));
 
-    Copy second(m_home->path(), m_runtime);
+    ProgramCopy second(m_home->path(), m_runtime);
     second.start();
     QVERIFY(second.started());
     QVERIFY2(second.endsBy(10000), "the second copy ends by itself");
@@ -81,7 +69,7 @@ void TestProcesses::secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut()
     first.killHard();
     QVERIFY(first.endsBy(5000));
 
-    Copy third(m_home->path(), m_runtime);
+    ProgramCopy third(m_home->path(), m_runtime);
     third.start();
     QVERIFY(third.started());
     QVERIFY2(third.waitFor(u"probe: shown frmMain"_s), qPrintable(third.output()));
@@ -91,9 +79,9 @@ void TestProcesses::secondCopyIsTurnedAwayAndAKilledCopyLocksNoOneOut()
 
 void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
 {
-    std::vector<std::unique_ptr<Copy>> copies;
+    std::vector<std::unique_ptr<ProgramCopy>> copies;
     for (int i = 0; i < 10; ++i)
-        copies.push_back(std::make_unique<Copy>(m_home->path(), m_runtime));
+        copies.push_back(std::make_unique<ProgramCopy>(m_home->path(), m_runtime));
     for (auto &copy : copies)
         copy->start();
     for (auto &copy : copies)
@@ -140,7 +128,7 @@ void TestProcesses::leavingThroughTheSupportWindowEndsWithStatusZero_data()
 void TestProcesses::leavingThroughTheSupportWindowEndsWithStatusZero()
 {
     QFETCH(QString, steps);
-    Copy copy(m_home->path(), m_runtime);
+    ProgramCopy copy(m_home->path(), m_runtime);
     copy.environment().insert(u"VORN_PROBE_CLICK"_s, steps);
     copy.start();
     QVERIFY(copy.started());

@@ -1,3 +1,5 @@
+#include "uitesting.h"
+
 #include <QTest>
 #include <catalogue/catalogue.h>
 #include <set>
@@ -8,11 +10,6 @@ using namespace vorn;
 Q_DECLARE_METATYPE(vorn::ReadingCategory)
 
 namespace {
-
-QString Str(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 const char *CategoryName(ReadingCategory category)
 {

@@ -7,10 +7,10 @@ using namespace Qt::StringLiterals;
 
 namespace vorn::testing {
 
-ProgramCopy::ProgramCopy(const QString &program, const QString &probe, const QString &home,
-                         const QString &runtime)
+ProgramCopy::ProgramCopy(const QString &home, const QString &runtime)
     : m_env(QProcessEnvironment::systemEnvironment())
 {
+    const QString probe = QStringLiteral(VORN_PROBE);
     m_env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     // A sanitized build preloads its runtime first; the probe comes after it.
     const QString preload = m_env.value(u"LD_PRELOAD"_s);
@@ -18,7 +18,7 @@ ProgramCopy::ProgramCopy(const QString &program, const QString &probe, const QSt
     m_env.insert(u"HOME"_s, home);
     m_env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config");
     m_env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
-    m_process.setProgram(program);
+    m_process.setProgram(QStringLiteral(VORN_PROGRAM));
     m_process.setProcessChannelMode(QProcess::SeparateChannels);
 }
 

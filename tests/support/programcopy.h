@@ -11,9 +11,9 @@ namespace vorn::testing {
 class ProgramCopy
 {
 public:
-    // home: HOME and, below it, the config folder; runtime: XDG_RUNTIME_DIR.
-    ProgramCopy(const QString &program, const QString &probe, const QString &home,
-                const QString &runtime);
+    // The built program with the probe; home: HOME and, below it, the config folder;
+    // runtime: XDG_RUNTIME_DIR.
+    ProgramCopy(const QString &home, const QString &runtime);
     ~ProgramCopy();
 
     QProcessEnvironment &environment() { return m_env; }

@@ -6,6 +6,11 @@
 #include <QPushButton>
 #include <QTest>
 
+QString Str(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 namespace vorn::testing {
 
 void addDesignedRow(const char *name, int left, int top, int width, int height)

@@ -2,6 +2,7 @@
 // catching the pages the program hands to the browser.
 #pragma once
 
+#include <QAnyStringView>
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -9,6 +10,20 @@
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <string_view>
+
+// The text of a catalogue string.
+QString Str(std::string_view text);
+
+// The widget or action called name below parent; a warning when there is none.
+template<typename T = QWidget>
+T *child(const QObject *parent, QAnyStringView name)
+{
+    T *found = parent ? parent->findChild<T *>(name.toString()) : nullptr;
+    if (!found)
+        qWarning("no child %s", qPrintable(name.toString()));
+    return found;
+}
 
 namespace vorn::testing {
 

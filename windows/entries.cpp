@@ -1,0 +1,44 @@
+#include "entries.h"
+
+#include <algorithm>
+#include <engine/numerology.h>
+
+namespace vorn {
+
+std::optional<EntryProblem> validateInput(const ReadingEntries &entries)
+{
+    const struct
+    {
+        const QString &text;
+        const char *message;
+        EntryField field;
+    } required[] = {
+        {entries.firstName, "Please Enter Your First Name", EntryField::FirstName},
+        {entries.lastName, "Please Enter Your Last Name", EntryField::LastName},
+        {entries.day, "Please Specify Your Birth Date", EntryField::Day},
+        {entries.month, "Please Specify Your Birth Month", EntryField::Month},
+        {entries.year, "Please Specify Your Birth Year", EntryField::Year},
+    };
+    for (const auto &entry : required) {
+        if (entry.text.isEmpty())
+            return EntryProblem{QLatin1String(entry.message), entry.field};
+    }
+
+    // Month and day by their places in the pick lists.
+    const QByteArray monthName = entries.month.toUtf8();
+    const auto month = std::find(MonthNames.begin(), MonthNames.end(),
+                                 std::string_view(monthName.constData(), monthName.size()))
+        - MonthNames.begin() + 1;
+    const int day = entries.day.toInt();
+    const int year = entries.year.toInt();
+    const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month == 2 && day > (leapYear ? 29 : 28))
+        return EntryProblem{QStringLiteral("Please Enter Correct Date Or Month!"),
+                            EntryField::None};
+    if ((month == 4 || month == 6 || month == 9 || month == 11) && day == 31)
+        return EntryProblem{QStringLiteral("Please Enter Correct Date Or Month !"),
+                            EntryField::None};
+    return std::nullopt;
+}
+
+} // namespace vorn

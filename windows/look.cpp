@@ -1,0 +1,90 @@
+#include "look.h"
+
+#include "captions.h"
+#include "geometry.h"
+
+#include <QFontMetrics>
+#include <QPalette>
+#include <QWidget>
+
+namespace vorn {
+
+QFont designFont(FontRole role)
+{
+    struct Face
+    {
+        bool verdana;
+        qreal points;
+        bool bold;
+        bool underline;
+    };
+    static constexpr Face Faces[] = {
+        {true, 8.25, false, false}, // Text
+        {true, 8.25, true, false}, // Bold
+        {true, 8.25, false, true}, // Link
+        {true, 8.25, true, true}, // BoldLink
+        {true, 9, false, true}, // Banner
+        {true, 9, false, false}, // Panel
+        {true, 9, true, true}, // PanelLink
+        {true, 9.75, true, false}, // Heading
+        {true, 14.25, true, false}, // Number
+        {true, 14.25, false, false}, // LargeLink
+        {false, 8.25, false, false}, // Dialog
+        {false, 18, false, false}, // DialogTitle
+    };
+    const Face &face = Faces[static_cast<int>(role)];
+    QFont font(face.verdana ? QStringLiteral("Verdana") : QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(face.points);
+    font.setBold(face.bold);
+    font.setUnderline(face.underline);
+    return font;
+}
+
+QIcon programIcon()
+{
+    // The program's 32-pixel picture, as designed; launchers and docks take the larger sizes from
+    // the installed icon theme. On X each picture of a window icon goes to the server for every
+    // window, and a 256-pixel one held each first paint up by milliseconds. Read once and shared
+    // by every window; never freed, as no pixmap may outlive the application.
+    static const QIcon *icon = new QIcon(QStringLiteral(":/icons/vorn-color-numerology-32.png"));
+    return *icon;
+}
+
+void setUpWindow(QWidget *window, const char *name, FontRole font)
+{
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(windowCaption());
+    window->setWindowIcon(programIcon());
+    // Without CustomizeWindowHint the platform puts minimize and maximize back.
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    window->setFont(designFont(font));
+    centreWhenFirstShown(window);
+}
+
+void setTextColor(QWidget *widget, const QColor &color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+void setInputColors(QWidget *widget, const QColor &text)
+{
+    setTextColor(widget, text);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    widget->setPalette(palette);
+}
+
+void fitFontToWidth(QWidget *widget, const QString &text)
+{
+    QFont font = widget->font();
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > widget->width())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    widget->setFont(font);
+}
+
+} // namespace vorn

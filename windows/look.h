@@ -1,0 +1,72 @@
+// The look of the windows: their fonts, colours and icon, and the set-up every window shares.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QLabel>
+
+namespace vorn {
+
+// The faces of the design. Verdana serves the windows; the classic dialog face, MS Sans Serif,
+// the name captions and the support window's form. Where a face is missing, fontconfig stands
+// in a near one.
+enum class FontRole {
+    Text, // Verdana 8.25: every window's own font, the boxes and the pick lists
+    Bold, // Verdana 8.25 bold: frame captions, the results' captions and values, buttons
+    Link, // Verdana 8.25 underlined: the About window's links
+    BoldLink, // Verdana 8.25 bold underlined: the offers, the results window's banner
+    Banner, // Verdana 9 underlined: the input window's banner
+    Panel, // Verdana 9: the catalogue paragraph of the support window
+    PanelLink, // Verdana 9 bold underlined: its link
+    Heading, // Verdana 9.75 bold: the About title, the support message, the panel captions
+    Number, // Verdana 14.25 bold: the three numbers of a reading
+    LargeLink, // Verdana 14.25: the support window's check box
+    Dialog, // MS Sans Serif 8.25
+    DialogTitle, // MS Sans Serif 18: the support window's title
+};
+QFont designFont(FontRole role);
+
+inline const QColor Red{255, 0, 0};
+inline const QColor Blue{0, 0, 255};
+inline const QColor Navy{0, 0, 128};
+inline const QColor LinkBlue{0, 0, 192};
+inline const QColor White{255, 255, 255};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor Salmon{255, 128, 128};
+
+// The program's icon.
+QIcon programIcon();
+
+// Names a top-level window, gives it the program's caption and icon, a close box without
+// minimize and maximize buttons, its font, and a place in the middle of the screen when first
+// shown.
+void setUpWindow(QWidget *window, const char *name, FontRole font);
+
+// Sets the colour that labels, frames and captions draw their text in.
+void setTextColor(QWidget *widget, const QColor &color);
+
+// Coloured text on the button-face colour: the look of the input boxes and pick lists.
+void setInputColors(QWidget *widget, const QColor &text);
+
+// Where a stand-in face is wider than the designed one, steps a one-line caption's font down
+// until the text fits its designed width, so that it is never cut.
+void fitFontToWidth(QWidget *widget, const QString &text);
+
+// A plain-text label (or a label of a class derived from QLabel) with its design name, font
+// and text colour (none given: the ordinary one), its text at the top left.
+template<typename Label = QLabel>
+Label *makeLabel(QWidget *parent, const char *name, const QString &text, FontRole font,
+                 const QColor &color = QColor())
+{
+    auto *label = new Label(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(designFont(font));
+    if (color.isValid())
+        setTextColor(label, color);
+    return label;
+}
+
+} // namespace vorn

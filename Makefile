@@ -2,6 +2,8 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# WERROR=ON treats compiler warnings as errors, as CI builds.
+WERROR ?= OFF
 PROGRAM := $(BUILD_DIR)/vorn-color-numerology
 
 PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
@@ -13,8 +15,8 @@ PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth
 PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3
 BENCH_DIR ?= build-bench
 
-.PHONY: all build run test clean format install package deps-build deps-test deps-run deps-screenshots \
-        screenshots deps-bench bench
+.PHONY: all build configure run test clean format install package deps-build deps-test deps-run \
+        deps-screenshots screenshots deps-bench bench
 
 all: build
 
@@ -24,10 +26,10 @@ deps-build:
 deps-test:
 	@scripts/install-deps $(PKGS_TEST)
 
-$(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -G Ninja
+configure:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DVORN_WERROR=$(WERROR) >/dev/null
 
-build: deps-build $(BUILD_DIR)/CMakeCache.txt
+build: deps-build configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
 deps-run:
@@ -86,7 +88,7 @@ deps-sanitize:
 	@scripts/install-deps $(PKGS_SANITIZE)
 
 test-sanitize: deps-sanitize
-	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DVORN_SANITIZE=ON
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DVORN_SANITIZE=ON -DVORN_WERROR=$(WERROR)
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 	    ctest --output-on-failure --parallel $(JOBS)
@@ -106,7 +108,8 @@ fuzz-short:
 	$(MAKE) fuzz FUZZ_SECONDS=20
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
 
-format: deps-test
+format:
+	@scripts/install-deps clang-format
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

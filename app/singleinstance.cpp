@@ -15,19 +15,17 @@ SingleInstance::SingleInstance(const QString &lockPath)
 
 bool SingleInstance::anotherCopyIsRunning()
 {
-    if (m_held)
-        return false;
     QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // A lock is stale only when the process that wrote it is gone (QLockFile checks the process
     // id and name kept in the file), never because of its age.
     m_lock->setStaleLockTime(0);
-    m_held = m_lock->tryLock(0);
-    if (!m_held && m_lock->error() == QLockFile::LockFailedError && isDamaged()) {
+    bool held = m_lock->tryLock(0);
+    if (!held && m_lock->error() == QLockFile::LockFailedError && isDamaged()) {
         m_lock->removeStaleLockFile();
-        m_held = m_lock->tryLock(0);
+        held = m_lock->tryLock(0);
     }
-    return !m_held && m_lock->error() == QLockFile::LockFailedError;
+    return !held && m_lock->error() == QLockFile::LockFailedError;
 }
 
 bool SingleInstance::isDamaged() const

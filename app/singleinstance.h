@@ -14,7 +14,7 @@ public:
     // lockPath empty: defaultLockPath().
     explicit SingleInstance(const QString &lockPath = QString());
 
-    // Tries to take the lock; true only when another living copy holds it. A lock that cannot
+    // Tries to take the lock, once; true only when another living copy holds it. A lock that cannot
     // be written at all (a read-only folder, say) does not keep the user from the program.
     bool anotherCopyIsRunning();
 
@@ -27,7 +27,6 @@ private:
 
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
-    bool m_held = false;
 };
 
 } // namespace vorn

@@ -159,10 +159,9 @@ void SupportWindow::buildSupportMessage(int messageIndex)
         label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
     });
 
-    const auto &messages = supportMessages();
-    const auto index = static_cast<std::size_t>(
-        std::clamp(messageIndex, 0, static_cast<int>(messages.size()) - 1));
-    auto *label2 = makeLabel(this, "Label2", messages[index], FontRole::Heading);
+    auto *label2
+        = makeLabel(this, "Label2", supportMessages().at(static_cast<std::size_t>(messageIndex)),
+                    FontRole::Heading);
     label2->setWordWrap(true);
     place(label2, 120, 840, 6975, 1095);
 

@@ -11,8 +11,8 @@ mkdir -m 700 "$tmp/runtime"
 # With job control the command gets a process group of its own, and Ctrl+C (SIGINT to the
 # group) is not ignored, as on a terminal.
 set -m
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$tmp/runtime" XDG_CONFIG_HOME="$tmp/config" \
-    VNC_PORT=5990 "$script" "$program" >"$tmp/out" 2>&1 &
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$tmp/runtime" \
+    XDG_CONFIG_HOME="$tmp/config" "$script" "$program" >"$tmp/out" 2>&1 &
 group=$!
 set +m
 
@@ -43,14 +43,23 @@ for address in $(hostname -I 2>/dev/null); do
     fi
 done
 
+# The processes of the group that still run: one that has exited and waits to be reaped
+# (a zombie) runs nothing.
+alive() {
+    local pid
+    for pid in $(pgrep -g "$group"); do
+        [[ $(ps -o stat= -p "$pid") == [^ZX]* ]] && echo "$pid"
+    done
+}
+
 kill -INT -- -"$group"
 status=0
 wait "$group" || status=$?
 [[ $status == 0 ]] || { echo "ended with status $status"; cat "$tmp/out"; exit 1; }
-sleep 0.5
-if pgrep -g "$group" >/dev/null; then
+for _ in $(seq 50); do [[ -z $(alive) ]] && break; sleep 0.1; done
+if [[ -n $(alive) ]]; then
     echo "left running after Ctrl+C:"
-    pgrep -a -g "$group"
+    ps -o pid=,stat=,args= -p "$(alive | paste -sd,)"
     exit 1
 fi
 echo "served on 127.0.0.1:$port only; Ctrl+C ended it cleanly"

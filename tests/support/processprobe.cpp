@@ -5,6 +5,7 @@
 //   probe: message <icon>|<title>|<text>
 //   probe: shown <objectName of a top-level window that became visible>
 //   probe: clicked <objectName>
+//   probe: idle (once: a window is on the screen and every step asked for has been taken)
 //
 // VORN_PROBE_CLICK=<name>,<name>,... clicks those controls (or triggers those menu actions),
 // in order, one every few polls, each once it stands in a window on the screen;
@@ -77,29 +78,38 @@ bool Act(const QString &step)
     return true;
 }
 
-void ClickNext()
+// False once every step has been taken.
+bool ClickNext()
 {
     static QStringList pending
         = qEnvironmentVariable("VORN_PROBE_CLICK").split(u',', Qt::SkipEmptyParts);
     static int wait = 0;
-    if (pending.isEmpty() || ++wait % 5 != 0)
-        return;
+    if (pending.isEmpty())
+        return false;
+    if (++wait % 5 != 0)
+        return true;
     const QString step = pending.first();
     if (Act(step))
         pending.removeFirst();
     else if (wait > 500)
         Report(QStringLiteral("no control ") + pending.takeFirst());
+    return true;
 }
 
 void Poll()
 {
-    ClickNext();
+    const bool stepsLeft = ClickNext();
+    static bool idle = false;
     static std::set<QString> shown;
     for (QWidget *w : QApplication::topLevelWidgets()) {
         if (w->isVisible() && !w->objectName().isEmpty() && shown.insert(w->objectName()).second)
             Report(QStringLiteral("shown ") + w->objectName());
         if (!w->isVisible())
             shown.erase(w->objectName());
+    }
+    if (!idle && !stepsLeft && !shown.empty() && !QApplication::activeModalWidget()) {
+        idle = true;
+        Report(QStringLiteral("idle"));
     }
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box || !box->isVisible() || box->property("probed").toBool())

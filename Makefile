@@ -7,7 +7,7 @@ WERROR ?= OFF
 PROGRAM := $(BUILD_DIR)/vorn-color-numerology
 
 PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
-              qt6-qpa-plugins fonts-dejavu-core
+              qt6-qpa-plugins fonts-dejavu-core fonts-crosextra-carlito
 PKGS_TEST := $(PKGS_BUILD) clang-format desktop-file-utils appstream dpkg-dev file xvfb xauth \
              x11vnc
 PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QSettings>
+#include <QWindow>
 #include <chrono>
 #include <engine/numerology.h>
 #include <web/pages.h>
@@ -160,6 +161,11 @@ void Application::showAbout()
 {
     AboutWindow about;
     connect(&about, &AboutWindow::linkRequested, this, [](Page page) { openLink(page); });
+    // Modal, with no owner among the program's windows; the window system still learns that
+    // it belongs over the input window, so that it stays above it and keeps the keyboard.
+    about.winId();
+    about.windowHandle()->setTransientParent(m_main->windowHandle());
+
     about.exec();
 }
 

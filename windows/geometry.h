@@ -9,9 +9,10 @@ class QWidget;
 
 namespace vorn {
 
+// twips / 15, rounded to the nearest pixel, halves away from zero, whatever the sign.
 constexpr int twips(int twips)
 {
-    return (twips * 2 + 15) / 30; // twips / 15, rounded to the nearest pixel
+    return twips < 0 ? -((-twips * 2 + 15) / 30) : (twips * 2 + 15) / 30;
 }
 
 // Gives widget its designed rectangle inside its container.

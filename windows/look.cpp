@@ -3,14 +3,33 @@
 #include "captions.h"
 #include "geometry.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
 
 namespace vorn {
 
+namespace {
+
+// The designed face where it is installed; otherwise the free face whose widths at the designed
+// sizes come closest to it (docs/FONTS.md), asked for by name: a missing family sends
+// fontconfig searching for a stand-in for every font, and what it finds differs between
+// desktops. Decided once, from the installed families.
+QString installedOr(const QString &designed, const QString &standIn)
+{
+    static const QStringList families = QFontDatabase::families();
+    return families.contains(designed) ? designed : standIn;
+}
+
+} // namespace
+
 QFont designFont(FontRole role)
 {
+    static const QString verdana
+        = installedOr(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    static const QString dialog
+        = installedOr(QStringLiteral("MS Sans Serif"), QStringLiteral("Carlito"));
     struct Face
     {
         bool verdana;
@@ -33,7 +52,7 @@ QFont designFont(FontRole role)
         {false, 18, false, false}, // DialogTitle
     };
     const Face &face = Faces[static_cast<int>(role)];
-    QFont font(face.verdana ? QStringLiteral("Verdana") : QStringLiteral("MS Sans Serif"));
+    QFont font(face.verdana ? verdana : dialog);
     font.setPointSizeF(face.points);
     font.setBold(face.bold);
     font.setUnderline(face.underline);
@@ -64,17 +83,18 @@ void setUpWindow(QWidget *window, const char *name, FontRole font)
 
 void setTextColor(QWidget *widget, const QColor &color)
 {
+    // The window-text role only: it is what labels, frames and check boxes draw with, and a
+    // frame hands its roles down to the buttons inside it.
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
     widget->setPalette(palette);
 }
 
 void setInputColors(QWidget *widget, const QColor &text)
 {
-    setTextColor(widget, text);
     QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::ButtonText, text); // a pick list draws its choice as a button
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     widget->setPalette(palette);
 }

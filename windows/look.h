@@ -9,8 +9,8 @@
 namespace vorn {
 
 // The faces of the design. Verdana serves the windows; the classic dialog face, MS Sans Serif,
-// the name captions and the support window's form. Where a face is missing, fontconfig stands
-// in a near one.
+// the name captions and the support window's form. Where they are not installed, DejaVu Sans
+// and Carlito stand in for them.
 enum class FontRole {
     Text, // Verdana 8.25: every window's own font, the boxes and the pick lists
     Bold, // Verdana 8.25 bold: frame captions, the results' captions and values, buttons

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "captions.h"
+#include "frame.h"
 #include "geometry.h"
 #include "linklabel.h"
 #include "look.h"
@@ -10,24 +11,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <engine/numerology.h>
 
 namespace vorn {
-
-namespace {
-
-QGroupBox *makeFrame(const char *name, const QString &caption, QWidget *parent)
-{
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
-    return frame;
-}
-
-} // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -55,6 +47,8 @@ MainWindow::MainWindow(QWidget *parent)
     setFocusChain({m_txtFirstName, m_txtMiddleName, m_txtLastName, m_cboMonth, m_cboDate, m_cboYear,
                    m_cmdNext});
     m_txtFirstName->setFocus();
+    // The menu bar and the client area, and not a pixel more: the window cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void MainWindow::buildMenus()
@@ -97,7 +91,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildBanner(QWidget *client)
 {
-    auto *frame2 = makeFrame("Frame2", QString(), client);
+    auto *frame2 = makeFrame(client, "Frame2");
     place(frame2, 80, 0, 6300, 615);
     auto *label61
         = makeLabel<LinkLabel>(frame2, "Label61", discussionBoardBanner(), FontRole::Banner, Red);
@@ -115,7 +109,7 @@ void MainWindow::buildBanner(QWidget *client)
 void MainWindow::buildNameFrame(QWidget *client)
 {
     auto *fraName
-        = makeFrame("fraName", QStringLiteral("Please Fill In The Below Details:"), client);
+        = makeFrame(client, "fraName", QStringLiteral("Please Fill In The Below Details:"));
     fraName->setFont(designFont(FontRole::Bold));
     setTextColor(fraName, Red);
     place(fraName, 80, 1440, 6255, 1605);
@@ -150,7 +144,7 @@ void MainWindow::buildNameFrame(QWidget *client)
 
 void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
 {
-    auto *fraBirthDay = makeFrame("fraBirthDay", QStringLiteral("Date Of Birth"), fraName);
+    auto *fraBirthDay = makeFrame(fraName, "fraBirthDay", QStringLiteral("Date Of Birth"));
     fraBirthDay->setFont(designFont(FontRole::Bold));
     setTextColor(fraBirthDay, Red);
     place(fraBirthDay, 120, 840, 6045, 645);
@@ -186,7 +180,7 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
 
 void MainWindow::buildOfferFrame(QWidget *client)
 {
-    auto *fraFullBrand = makeFrame("fraFullBrand", QString(), client);
+    auto *fraFullBrand = makeFrame(client, "fraFullBrand");
     place(fraFullBrand, 80, 3120, 6300, 855);
     auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
         LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);
@@ -237,18 +231,45 @@ void MainWindow::closeEvent(QCloseEvent *event)
     Q_EMIT closeRequested();
 }
 
+namespace {
+
+// a to z become A to Z; every other character stays as it is.
+QString upperCaseLetters(QString text)
+{
+    for (QChar &c : text) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    }
+    return text;
+}
+
+} // namespace
+
 bool UpperCaseTyping::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto *key = static_cast<QKeyEvent *>(event);
-    const QString text = key->text();
-    if (text.size() != 1 || text.at(0) < u'a' || text.at(0) > u'z')
-        return false;
-    QKeyEvent upper(QEvent::KeyPress, key->key(), key->modifiers(), text.toUpper(),
-                    key->isAutoRepeat(), key->count());
-    QCoreApplication::sendEvent(watched, &upper);
-    return true;
+    // Typed characters come as key presses, or, from a desktop's input method, as the text it
+    // commits; pasted and dropped text comes neither way.
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const QString upper = upperCaseLetters(key->text());
+        if (upper == key->text())
+            return false;
+        QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
+                        key->count());
+        QCoreApplication::sendEvent(watched, &typed);
+        return true;
+    }
+    if (event->type() == QEvent::InputMethod) {
+        auto *input = static_cast<QInputMethodEvent *>(event);
+        const QString upper = upperCaseLetters(input->commitString());
+        if (upper == input->commitString())
+            return false;
+        QInputMethodEvent committed(input->preeditString(), input->attributes());
+        committed.setCommitString(upper, input->replacementStart(), input->replacementLength());
+        QCoreApplication::sendEvent(watched, &committed);
+        return true;
+    }
+    return false;
 }
 
 } // namespace vorn

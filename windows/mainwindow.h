@@ -63,7 +63,8 @@ private:
     LinkLabel *m_lblFullBrand = nullptr;
 };
 
-// Turns typed a to z into capitals as they are typed; pasted text and every other key pass.
+// Turns typed a to z into capitals as they are typed, from the keyboard or a desktop's input
+// method; pasted text and every other character pass unchanged.
 class UpperCaseTyping : public QObject
 {
     Q_OBJECT

@@ -1,13 +1,13 @@
 #include "resultswindow.h"
 
 #include "captions.h"
+#include "frame.h"
 #include "geometry.h"
 #include "imagelist.h"
 #include "linklabel.h"
 #include "look.h"
 
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -126,8 +126,7 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     setUpWindow(this, "frmDisplay", FontRole::Text);
     setClientSize(this, 7455, 7335);
 
-    auto *frame2 = new QGroupBox(this);
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto *frame2 = makeFrame(this, "Frame2");
     place(frame2, 0, 0, 7455, 615);
     auto *label61
         = makeLabel<LinkLabel>(frame2, "Label61", discussionBoardBanner(), FontRole::BoldLink, Red);
@@ -151,8 +150,7 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
 {
     const TabDesign &d = Designs[static_cast<std::size_t>(category)];
     auto *page = new QWidget;
-    auto *frame = new QGroupBox(page);
-    frame->setObjectName(QLatin1String(d.frame));
+    auto *frame = makeFrame(page, d.frame);
     // The page begins under the tab row, 360 twips below the control's top edge.
     place(frame, 0, 0, 7455 - 30, 5775 - 360 - 30);
 
@@ -200,8 +198,7 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
 
 void ResultsWindow::buildOfferFrame()
 {
-    auto *fraFullBrand = new QGroupBox(this);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    auto *fraFullBrand = makeFrame(this, "fraFullBrand");
     place(fraFullBrand, 0, 6480, 7455, 855);
     auto offerLabel = [this, fraFullBrand](const char *name, const QString &caption, Page page) {
         LinkLabel *label = makeOfferLabel(name, caption, fraFullBrand);

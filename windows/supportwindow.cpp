@@ -1,6 +1,7 @@
 #include "supportwindow.h"
 
 #include "captions.h"
+#include "frame.h"
 #include "geometry.h"
 #include "linklabel.h"
 #include "look.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +44,9 @@ QString catalogueParagraph()
 
 // A navy panel with a white caption. Only the window roles change, so that the text and base
 // colours of the fields and the button inside stay the ordinary ones.
-QGroupBox *makePanel(const char *name, const QString &caption, QWidget *parent)
+Frame *makePanel(const char *name, const QString &caption, QWidget *parent)
 {
-    auto *frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QLatin1String(name));
+    Frame *frame = makeFrame(parent, name, caption);
     frame->setFont(designFont(FontRole::Heading));
     frame->setAutoFillBackground(true);
     QPalette palette = frame->palette();
@@ -78,6 +77,17 @@ QLineEdit *makeField(const char *name, const QString &text, QWidget *parent)
     keepFieldColors(field);
     return field;
 }
+
+// A check box that serves as a link: a click anywhere in its rectangle counts, not only on
+// the box and its caption.
+class LinkCheckBox : public QCheckBox
+{
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
+};
 
 QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
 {
@@ -165,7 +175,7 @@ void SupportWindow::buildSupportMessage(int messageIndex)
     label2->setWordWrap(true);
     place(label2, 120, 840, 6975, 1095);
 
-    m_check1 = new QCheckBox(QStringLiteral("Click Here To Visit Lorewell Now"), this);
+    m_check1 = new LinkCheckBox(QStringLiteral("Click Here To Visit Lorewell Now"), this);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setFont(designFont(FontRole::LargeLink));
     m_check1->setCursor(Qt::PointingHandCursor);

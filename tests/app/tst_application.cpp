@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <app/application.h>
 #include <app/cobrand.h>
 #include <catalogue/catalogue.h>
@@ -242,6 +243,13 @@ void TestApplication::secondCopyIsTurnedAway()
     QCOMPARE(answerer.seen[0].icon, QMessageBox::Information);
     QCOMPARE(answerer.seen[0].title, u"Vorn Color Numerology");
     QCOMPARE(answerer.seen[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QVERIFY(answerer.seen[0].windowIcon);
+    // Room for the whole title in a window manager's title bar, beside its icon and buttons.
+    QFont titleBar = QApplication::font();
+    titleBar.setBold(true);
+    titleBar.setPointSizeF(titleBar.pointSizeF() * 1.2);
+    QVERIFY(answerer.seen[0].width
+            > QFontMetrics(titleBar).horizontalAdvance(answerer.seen[0].title) + 100);
     // The first copy is left as it was.
     QVERIFY(m_app->mainWindow()->isVisible());
     QVERIFY(m_app->state() != Application::State::Ended);
@@ -488,8 +496,10 @@ void TestApplication::aboutIsModalAndClosesWithEnterEscOrOk()
         QVERIFY(about);
         QCOMPARE(about->objectName(), u"frmAbout");
         QVERIFY(about->isModal());
-        QVERIFY(QTest::qWaitForWindowActive(about));
+        QTRY_VERIFY(about->isActiveWindow()); // the window itself, not only its owner
         QCOMPARE(about->size(), QSize(455, 256));
+        QCOMPARE(about->findChild<QWidget *>(u"Line1"_s)->x(), -4); // -60 twips, to the nearest
+        QCOMPARE(about->windowHandle()->transientParent(), m_app->mainWindow()->windowHandle());
         QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdOK");
         QCOMPARE(about->findChild<QLabel *>(u"Label2"_s)->text(), u"Vorn Color Numerology v1.0");
         QVERIFY(about->findChild<QLabel *>(u"lblHomePage"_s)->text().endsWith(makerHost()));

@@ -35,7 +35,8 @@ appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$app_id.metainfo.xm
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins \
+    fonts-dejavu-core fonts-crosextra-carlito; do
     [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib"
 done
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +14,30 @@ QString Str(std::string_view text)
 }
 
 namespace vorn::testing {
+
+QStringList ControlsCrossedByFrameLines(const QWidget *window)
+{
+    QStringList crossed;
+    for (QGroupBox *frame : window->findChildren<QGroupBox *>()) {
+        QImage drawn(frame->size(), QImage::Format_ARGB32);
+        drawn.fill(Qt::transparent);
+        frame->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            // Inside the frame's own edges: a control may reach over them, as designed.
+            const QRect place = control->geometry() & frame->rect().adjusted(2, 2, -2, -2);
+            if (!control->isVisibleTo(frame) || place.isEmpty())
+                continue;
+            const QRgb plain = drawn.pixel(place.topLeft());
+            bool clear = true;
+            for (int y = place.top(); clear && y <= place.bottom(); ++y)
+                for (int x = place.left(); clear && x <= place.right(); ++x)
+                    clear = drawn.pixel(x, y) == plain;
+            if (!clear)
+                crossed << control->objectName();
+        }
+    }
+    return crossed;
+}
 
 void addDesignedRow(const char *name, int left, int top, int width, int height)
 {
@@ -55,6 +81,8 @@ void MessageBoxAnswerer::poll()
     message.defaultButton = box->standardButton(box->defaultButton());
     if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
         message.shownLines = qRound(double(label->height()) / label->fontMetrics().lineSpacing());
+    message.width = box->width();
+    message.windowIcon = !box->windowIcon().isNull();
     seen << message;
     QAbstractButton *button = box->button(m_answer);
     if (!button)

@@ -35,7 +35,13 @@ struct SeenMessage
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     int shownLines = 0; // lines of text the box shows, as laid out on the screen
+    int width = 0;
+    bool windowIcon = false;
 };
+
+// The controls of window across which one of its frames draws a line of its own: each frame
+// is drawn without its children and must leave the place of every child plain.
+QStringList ControlsCrossedByFrameLines(const QWidget *window);
 
 // Layout tables: a data row named after the control, with columns "name" (QString) and
 // "twips" (QRect) holding the designed rectangle; TwipsToPixels gives what the window shows.

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -78,13 +79,18 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     QCOMPARE(m_window->objectName(), u"frmMain");
     QCOMPARE(m_window->windowTitle(), u"Vorn Color Numerology v1.0");
     QCOMPARE(m_window->centralWidget()->size(), QSize(430, 270));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize()); // neither resized nor maximised
+    QCOMPARE(vorn::testing::ControlsCrossedByFrameLines(m_window), QStringList());
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags & Qt::CustomizeWindowHint);
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!m_window->windowIcon().isNull());
-    QCOMPARE(m_window->font().family(), u"Verdana");
+    // The faces asked for are installed: nothing is left to a stand-in that differs by desktop.
+    QCOMPARE(QFontInfo(m_window->font()).family(), m_window->font().family());
+    QCOMPARE(QFontInfo(child<QLabel>(m_window, "Label1")->font()).family(),
+             child<QLabel>(m_window, "Label1")->font().family());
     QCOMPARE(m_window->font().pointSizeF(), 8.25);
 
     QCOMPARE(child<QGroupBox>(m_window, "fraName")->title(), u"Please Fill In The Below Details:");
@@ -97,6 +103,8 @@ void TestMainWindow::isTheInputWindowAsDesigned()
              QColor(Qt::red));
     QCOMPARE(child<QPushButton>(m_window, "cmdNext")->text(), u"&Next");
     QCOMPARE(child<QPushButton>(m_window, "cmdExit")->text(), u"E&xit");
+    QCOMPARE(child<QPushButton>(m_window, "cmdNext")->palette().color(QPalette::ButtonText),
+             child<QPushButton>(m_window, "cmdExit")->palette().color(QPalette::ButtonText));
     QCOMPARE(
         child<QLabel>(m_window, "Label2")->text(),
         u"Vorn Color Numerology finds the primary and secondary colors associated with the "
@@ -271,6 +279,11 @@ void TestMainWindow::letsPastedTextThroughUnchanged()
     QCOMPARE(edit->text(), u"john smith");
     QTest::keyClicks(edit, QStringLiteral("x"));
     QCOMPARE(edit->text(), u"john smithX");
+    // What a desktop's input method commits is typed, and turns to capitals as keys do.
+    QInputMethodEvent committed;
+    committed.setCommitString(u"y\u00e9z"_s);
+    QApplication::sendEvent(edit, &committed);
+    QCOMPARE(edit->text(), u"john smithXY\u00e9Z");
 }
 
 void TestMainWindow::tabsThroughTheInputsInTheirOrder()

@@ -132,6 +132,7 @@ void TestResultsWindow::showsItsDesignBeforeAnythingIsWritten()
     QCOMPARE(tabs->tabText(1), u"Soul Number");
     QCOMPARE(tabs->tabText(2), u"Personality Number");
     QCOMPARE(tabs->currentIndex(), 2);
+    QCOMPARE(vorn::testing::ControlsCrossedByFrameLines(m_window), QStringList());
 
     for (ReadingCategory category : ReadingCategories) {
         const TabNames n = Names(category);

@@ -263,6 +263,7 @@ void TestSupportWindow::isATopmostWindowWithOnlyACloseBox()
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(m_window->autoFillBackground());
+    QCOMPARE(vorn::testing::ControlsCrossedByFrameLines(m_window), QStringList());
 
     const Qt::WindowFlags flags = m_window->windowFlags();
     QVERIFY(flags & Qt::WindowStaysOnTopHint);
@@ -613,29 +614,34 @@ void TestSupportWindow::letsPastedSpacesIntoEmailFields()
 
 void TestSupportWindow::opensTheHomePageOncePerClickOfTheBox_data()
 {
-    QTest::addColumn<bool>("byKeyboard");
-    QTest::newRow("mouse") << false;
-    QTest::newRow("space bar") << true;
+    // Where the box is clicked, as a fraction of its width and height; none: the space bar.
+    QTest::addColumn<QPointF>("at");
+    QTest::newRow("on the box") << QPointF(-1, 0.5);
+    QTest::newRow("right end") << QPointF(0.97, 0.5);
+    QTest::newRow("top strip") << QPointF(0.5, 0.05);
+    QTest::newRow("bottom strip") << QPointF(0.2, 0.95);
+    QTest::newRow("space bar") << QPointF();
 }
 
 void TestSupportWindow::opensTheHomePageOncePerClickOfTheBox()
 {
-    QFETCH(bool, byKeyboard);
+    QFETCH(QPointF, at);
     auto *check1 = child<QCheckBox>(m_window, u"Check1"_s);
     QVERIFY(check1);
     QStyleOptionButton option;
     option.initFrom(check1);
-    const QPoint box
-        = check1->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check1).center();
+    const QPoint click = at.x() < 0
+        ? check1->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check1).center()
+        : QPoint(int(at.x() * check1->width()), int(at.y() * check1->height()));
 
-    for (int click = 1; click <= 2; ++click) {
-        if (byKeyboard) {
+    for (int clicks = 1; clicks <= 2; ++clicks) {
+        if (at.isNull()) {
             QVERIFY(tabTo(u"Check1"_s));
             QTest::keyClick(check1, Qt::Key_Space);
         } else {
-            QTest::mouseClick(check1, Qt::LeftButton, {}, box);
+            QTest::mouseClick(check1, Qt::LeftButton, {}, click);
         }
-        QCOMPARE(m_links, QList<Page>(click, Page::HomePage));
+        QCOMPARE(m_links, QList<Page>(clicks, Page::HomePage));
         QVERIFY(!check1->isChecked());
     }
     QCOMPARE(m_quits, 0);

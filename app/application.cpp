@@ -3,7 +3,7 @@
 #include "cobrand.h"
 #include "singleinstance.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSettings>
 #include <QWindow>
 #include <chrono>
@@ -11,6 +11,7 @@
 #include <web/pages.h>
 #include <web/updatereminder.h>
 #include <windows/aboutwindow.h>
+#include <windows/look.h>
 #include <windows/mainwindow.h>
 #include <windows/messages.h>
 #include <windows/resultswindow.h>
@@ -46,6 +47,9 @@ Application::~Application() = default;
 
 bool Application::startUpSequence()
 {
+    // Menus and message boxes in the classic dialog face, as every window's unlisted text: the
+    // fixed windows then look alike on every desktop.
+    QApplication::setFont(designFont(FontRole::Dialog));
     m_instance = std::make_unique<SingleInstance>(m_env.lockPath);
     if (m_instance->anotherCopyIsRunning()) {
         showMessage(nullptr, QStringLiteral("Application is already running"),

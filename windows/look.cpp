@@ -12,32 +12,54 @@ namespace vorn {
 
 namespace {
 
+struct Face
+{
+    QString family;
+    bool installed;
+};
+
 // The designed face where it is installed; otherwise the free face whose widths at the designed
 // sizes come closest to it (docs/FONTS.md), asked for by name: a missing family sends
 // fontconfig searching for a stand-in for every font, and what it finds differs between
 // desktops. Decided once, from the installed families.
-QString installedOr(const QString &designed, const QString &standIn)
+Face installedOr(const QString &designed, const QString &standIn)
 {
     static const QStringList families = QFontDatabase::families();
-    return families.contains(designed) ? designed : standIn;
+    if (families.contains(designed))
+        return {designed, true};
+    return {standIn, families.contains(standIn)};
+}
+
+const Face &verdana()
+{
+    static const Face face = installedOr(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    return face;
+}
+
+const Face &dialog()
+{
+    static const Face face
+        = installedOr(QStringLiteral("MS Sans Serif"), QStringLiteral("Carlito"));
+    return face;
 }
 
 } // namespace
 
+bool isFaceInstalled(FontRole role)
+{
+    return role >= FontRole::Dialog ? dialog().installed : verdana().installed;
+}
+
 QFont designFont(FontRole role)
 {
-    static const QString verdana
-        = installedOr(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    static const QString dialog
-        = installedOr(QStringLiteral("MS Sans Serif"), QStringLiteral("Carlito"));
-    struct Face
+    struct Size
     {
         bool verdana;
         qreal points;
         bool bold;
         bool underline;
     };
-    static constexpr Face Faces[] = {
+    static constexpr Size Sizes[] = {
         {true, 8.25, false, false}, // Text
         {true, 8.25, true, false}, // Bold
         {true, 8.25, false, true}, // Link
@@ -51,8 +73,8 @@ QFont designFont(FontRole role)
         {false, 8.25, false, false}, // Dialog
         {false, 18, false, false}, // DialogTitle
     };
-    const Face &face = Faces[static_cast<int>(role)];
-    QFont font(face.verdana ? verdana : dialog);
+    const Size &face = Sizes[static_cast<int>(role)];
+    QFont font(face.verdana ? verdana().family : dialog().family);
     font.setPointSizeF(face.points);
     font.setBold(face.bold);
     font.setUnderline(face.underline);

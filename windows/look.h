@@ -27,6 +27,10 @@ enum class FontRole {
 };
 QFont designFont(FontRole role);
 
+// Whether the face of a role, designed or stand-in, is installed. Where neither is, fontconfig
+// stands in a face of its choosing, and captions must make room for its widths.
+bool isFaceInstalled(FontRole role);
+
 inline const QColor Red{255, 0, 0};
 inline const QColor Blue{0, 0, 255};
 inline const QColor Navy{0, 0, 128};

@@ -117,8 +117,9 @@ void MainWindow::buildNameFrame(QWidget *client)
     auto caption = [fraName](const char *name, const char *text, int left, int width) {
         QLabel *label = makeLabel(fraName, name, QLatin1String(text), FontRole::Dialog, Red);
         place(label, left, 240, width, 195);
-        // Where the dialog face is missing its stand-in may be wider: never cut a caption.
-        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+        // A face nobody measured may be wider than the design: never cut a caption.
+        if (!isFaceInstalled(FontRole::Dialog))
+            label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
     };
     caption("Label1", "First Name", 120, 750);
     caption("Label4", "Middle Name", 2160, 1095);

@@ -161,10 +161,10 @@ void SupportWindow::buildSupportMessage(int messageIndex)
 
     auto *label1 = makeLabel(this, "Label1", windowCaption(), FontRole::DialogTitle);
     place(label1, 1080, 240, 4320, 435);
-    // The face that stands in for the old bitmap dialog font is wider than the design allowed
-    // for; the space to the right is empty, so the caption may run on rather than be cut.
-    // Measured when first shown, as the fitted link of the panel: every reading loads this
-    // window out of sight, and each measure loads a font size of its own.
+    // The caption names this program, in whatever face stands in for the old bitmap dialog
+    // font; the space to its right is empty, so where it is wider than the design allowed for it
+    // runs on rather than be cut. Measured when first shown, as the fitted link of the panel:
+    // every reading loads this window out of sight, and each measure loads a font size of its own.
     whenFirstShown(this, [label1] {
         label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
     });

@@ -153,6 +153,17 @@ std::string_view CategoryIntro(ReadingCategory category)
     return {};
 }
 
+std::string_view PictureColorName(std::int16_t picture)
+{
+    static constexpr std::array<std::string_view, 13> Names = {
+        "Blue",   "Coral", "Gold",      "Green",  "Indigo", "Magenta",      "Olive",
+        "Orange", "Red",   "Turquoise", "Violet", "Yellow", "Pink, Cherry",
+    };
+    if (picture < 1 || picture > static_cast<std::int16_t>(Names.size()))
+        return {};
+    return Names[static_cast<std::size_t>(picture - 1)];
+}
+
 const CatalogueRecord *FindCatalogueRecord(ReadingCategory category, std::int16_t number)
 {
     const std::size_t index = CategoryIndex(category);

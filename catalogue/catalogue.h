@@ -66,6 +66,10 @@ inline constexpr std::string_view NotAvailable = "NA";
 inline constexpr std::array<std::int16_t, 11> CatalogueNumbers
     = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
 
+// The colour a picture of the swatch list shows ("Blue", ... "Pink, Cherry" for the keyless
+// picture 13); empty for an index outside 1 to 13.
+std::string_view PictureColorName(std::int16_t picture);
+
 // The record of (category, number), or nullptr when the number has none.
 const CatalogueRecord *FindCatalogueRecord(ReadingCategory category, std::int16_t number);
 

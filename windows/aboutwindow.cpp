@@ -1,5 +1,6 @@
 #include "aboutwindow.h"
 
+#include "accessibility.h"
 #include "captions.h"
 #include "geometry.h"
 #include "linklabel.h"
@@ -54,6 +55,7 @@ AboutWindow::AboutWindow(QWidget *parent)
     cmdOK->setDefault(true);
     place(cmdOK, 5400, 3360, 1260, 345);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    pressOnEnter({cmdOK});
     cmdOK->setFocus();
 }
 

@@ -47,6 +47,8 @@ Frame *makeFrame(QWidget *parent, const char *name, const QString &caption)
 {
     auto *frame = new Frame(caption, parent);
     frame->setObjectName(QLatin1String(name));
+    // Said as written: a frame inside another would otherwise be named by the outer caption.
+    frame->setAccessibleName(caption);
     return frame;
 }
 

@@ -12,6 +12,11 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
 }
 
+void LinkLabel::activate()
+{
+    Q_EMIT clicked();
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -34,6 +39,11 @@ LinkLabel *makeOfferLabel(const char *name, const QString &caption, QWidget *par
     label->setWordWrap(true);
     label->setAutoFillBackground(true);
     return label;
+}
+
+bool LinkCheckBox::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
 }
 
 ClickableLabel::ClickableLabel(const QString &text, QWidget *parent)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QLabel>
 
 namespace vorn {
@@ -11,6 +12,9 @@ class LinkLabel : public QLabel
 
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+    // Follows the link, as a click does: for the keyboard's and assistive tools' sake.
+    void activate();
 
 Q_SIGNALS:
     void clicked();
@@ -30,6 +34,19 @@ class ClickableLabel : public LinkLabel
 
 public:
     explicit ClickableLabel(const QString &text, QWidget *parent = nullptr);
+};
+
+// A check box that serves as a link: a click anywhere in its rectangle counts, not only on the
+// box and its caption.
+class LinkCheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    bool hitButton(const QPoint &pos) const override;
 };
 
 // One of the two offer labels that share a place at the foot of the working windows: red,

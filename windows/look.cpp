@@ -1,5 +1,6 @@
 #include "look.h"
 
+#include "accessibility.h"
 #include "captions.h"
 #include "geometry.h"
 
@@ -91,8 +92,28 @@ QIcon programIcon()
     return *icon;
 }
 
+QPalette designPalette()
+{
+    const QColor face(239, 239, 239);
+    QPalette palette(Qt::black, face, face.lighter(150), face.darker(150), face.darker(130),
+                     Qt::black, Qt::white);
+    palette.setColor(QPalette::Midlight, face.darker(130).lighter(110));
+    palette.setColor(QPalette::Shadow, face.darker(150).darker(135));
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
+    for (const QPalette::ColorRole role :
+         {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(190, 190, 190));
+    QColor placeholder(Qt::black);
+    placeholder.setAlpha(128);
+    palette.setColor(QPalette::PlaceholderText, placeholder);
+    return palette;
+}
+
 void setUpWindow(QWidget *window, const char *name, FontRole font)
 {
+    installAccessibleInterfaces();
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(windowCaption());
     window->setWindowIcon(programIcon());
@@ -100,6 +121,7 @@ void setUpWindow(QWidget *window, const char *name, FontRole font)
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFont(designFont(font));
+    window->setPalette(designPalette());
     centreWhenFirstShown(window);
 }
 
@@ -117,7 +139,7 @@ void setInputColors(QWidget *widget, const QColor &text)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::ButtonText, text); // a pick list draws its choice as a button
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    palette.setColor(QPalette::Base, designPalette().color(QPalette::Button));
     widget->setPalette(palette);
 }
 

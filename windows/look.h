@@ -39,12 +39,16 @@ inline const QColor White{255, 255, 255};
 inline const QColor Yellow{255, 255, 0};
 inline const QColor Salmon{255, 128, 128};
 
+// The light faces the design's colours are drawn for: window and button faces, black text,
+// white text boxes. Every window takes it, whatever the desktop's theme.
+QPalette designPalette();
+
 // The program's icon.
 QIcon programIcon();
 
 // Names a top-level window, gives it the program's caption and icon, a close box without
-// minimize and maximize buttons, its font, and a place in the middle of the screen when first
-// shown.
+// minimize and maximize buttons, the design's palette and font, and a place in the middle of
+// the screen when first shown.
 void setUpWindow(QWidget *window, const char *name, FontRole font);
 
 // Sets the colour that labels, frames and captions draw their text in.

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessibility.h"
 #include "captions.h"
 #include "frame.h"
 #include "geometry.h"
@@ -63,6 +64,7 @@ void MainWindow::buildMenus()
         QMenu *menu = menuBar()->addMenu(caption);
         menu->setObjectName(QLatin1String(name));
         menu->menuAction()->setObjectName(QLatin1String(name));
+        menu->setPalette(designPalette()); // a pop-up takes nothing from the window's palette
         return menu;
     };
     auto link = [this](QAction *action, Page page) {
@@ -120,10 +122,11 @@ void MainWindow::buildNameFrame(QWidget *client)
         // A face nobody measured may be wider than the design: never cut a caption.
         if (!isFaceInstalled(FontRole::Dialog))
             label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+        return label;
     };
-    caption("Label1", "First Name", 120, 750);
-    caption("Label4", "Middle Name", 2160, 1095);
-    caption("Label5", "Last Name", 4200, 765);
+    QLabel *label1 = caption("Label1", "First Name", 120, 750);
+    QLabel *label4 = caption("Label4", "Middle Name", 2160, 1095);
+    QLabel *label5 = caption("Label5", "Last Name", 4200, 765);
 
     auto *typing = new UpperCaseTyping(this);
     auto nameBox = [fraName, typing](const char *name, int left, int width) {
@@ -139,6 +142,10 @@ void MainWindow::buildNameFrame(QWidget *client)
     m_txtFirstName = nameBox("txtFirstName", 90, 1905);
     m_txtMiddleName = nameBox("txtMiddleName", 2115, 1965);
     m_txtLastName = nameBox("txtLastName", 4200, 1935);
+    // The captions name their boxes for a screen reader.
+    label1->setBuddy(m_txtFirstName);
+    label4->setBuddy(m_txtMiddleName);
+    label5->setBuddy(m_txtLastName);
 
     buildBirthDayFrame(fraName);
 }
@@ -150,16 +157,21 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
     setTextColor(fraBirthDay, Red);
     place(fraBirthDay, 120, 840, 6045, 645);
 
-    auto pickList
-        = [fraBirthDay](const char *name, const QStringList &entries, int left, int width) {
-              auto *list = new QComboBox(fraBirthDay);
-              list->setObjectName(QLatin1String(name));
-              list->setFont(designFont(FontRole::Text));
-              setInputColors(list, Red);
-              list->addItems(entries);
-              place(list, left, 210, width, 315);
-              return list;
-          };
+    auto pickList = [fraBirthDay](const char *name, const char *spoken, const QStringList &entries,
+                                  int left, int width) {
+        auto *list = new QComboBox(fraBirthDay);
+        list->setObjectName(QLatin1String(name));
+        // No caption stands beside a pick list; an unseen one names it to a screen reader
+        // (which hears a pick list's value as its name).
+        auto *caption = new QLabel(QLatin1String(spoken), fraBirthDay);
+        caption->hide();
+        caption->setBuddy(list);
+        list->setFont(designFont(FontRole::Text));
+        setInputColors(list, Red);
+        list->addItems(entries);
+        place(list, left, 210, width, 315);
+        return list;
+    };
     QStringList days, months, years;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
@@ -167,9 +179,9 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
         months << QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size()));
     for (int year = 1900; year <= 2050; ++year)
         years << QString::number(year);
-    m_cboMonth = pickList("cboMonth", months, 120, 1455);
-    m_cboDate = pickList("cboDate", days, 1760, 855);
-    m_cboYear = pickList("cboYear", years, 2800, 975);
+    m_cboMonth = pickList("cboMonth", "Birth Month", months, 120, 1455);
+    m_cboDate = pickList("cboDate", "Birth Day", days, 1760, 855);
+    m_cboYear = pickList("cboYear", "Birth Year", years, 2800, 975);
 
     m_cmdNext = new QPushButton(QStringLiteral("&Next"), fraBirthDay);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
@@ -177,6 +189,7 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
     m_cmdNext->setAutoDefault(false);
     place(m_cmdNext, 3960, 210, 1965, 315);
     connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::onNextClicked);
+    pressOnEnter({m_cmdNext});
 }
 
 void MainWindow::buildOfferFrame(QWidget *client)

@@ -1,5 +1,6 @@
 #include "resultswindow.h"
 
+#include "accessibility.h"
 #include "captions.h"
 #include "frame.h"
 #include "geometry.h"
@@ -105,10 +106,11 @@ constexpr std::array<TabDesign, 3> Designs = {{
      .secondaryTop = 1875},
 }};
 
-QPlainTextEdit *makeLockedBox(const char *name, QWidget *parent)
+QPlainTextEdit *makeLockedBox(const char *name, const char *spoken, QWidget *parent)
 {
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(QLatin1String(spoken));
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -154,8 +156,11 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
     // The page begins under the tab row, 360 twips below the control's top edge.
     place(frame, 0, 0, 7455 - 30, 5775 - 360 - 30);
 
-    auto caption = [frame](const char *name, const QString &text, int top) {
-        placeAt(makeLabel(frame, name, text, FontRole::Bold, Blue), 120, top);
+    // A caption names the value beside it for a screen reader.
+    auto caption = [frame](const char *name, const QString &text, int top, QWidget *value) {
+        QLabel *label = makeLabel(frame, name, text, FontRole::Bold, Blue);
+        placeAt(label, 120, top);
+        label->setBuddy(value);
     };
     auto value = [frame, &d](const char *name, int top, int width, int height) {
         QLabel *label = makeLabel(frame, name, QLatin1String(name), FontRole::Bold, Red);
@@ -168,31 +173,33 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
         return label;
     };
 
-    caption(d.numberCaption, Str(TabCaption(category)), 315);
     tab.number = makeLabel(frame, d.number, QLatin1String(d.number), FontRole::Number, Blue);
     place(tab.number, d.valueLeft, 240, d.numberWidth, 345);
+    caption(d.numberCaption, Str(TabCaption(category)), 315, tab.number);
 
-    caption(d.primaryCaption, QStringLiteral("Primary Color"), 675);
     tab.primaryColor = value(d.primaryColor, 675, 4140, 225);
-    tab.primaryColorDesc = makeLockedBox(d.primaryColorDesc, frame);
+    caption(d.primaryCaption, QStringLiteral("Primary Color"), 675, tab.primaryColor);
+    tab.primaryColorDesc = makeLockedBox(d.primaryColorDesc, "Primary color description", frame);
     place(tab.primaryColorDesc, d.primaryDescLeft, 915, d.primaryDescWidth, 795);
     tab.primaryPicture = picture(d.primaryPicture, 915);
 
-    caption(d.secondaryCaption, QStringLiteral("Secondary Color"), d.secondaryTop);
     tab.secondaryColor = value(d.secondaryColor, d.secondaryTop, 4140, 225);
-    tab.secondaryColorDesc = makeLockedBox(d.secondaryColorDesc, frame);
+    caption(d.secondaryCaption, QStringLiteral("Secondary Color"), d.secondaryTop,
+            tab.secondaryColor);
+    tab.secondaryColorDesc
+        = makeLockedBox(d.secondaryColorDesc, "Secondary color description", frame);
     place(tab.secondaryColorDesc, d.valueLeft, 2115, d.secondaryDescWidth, 795);
     tab.secondaryPicture = picture(d.secondaryPicture, 2115);
 
-    caption(d.keywordsCaption, QStringLiteral("Keywords"), 2955);
     tab.keywords = value(d.keywords, 2955, 4515, 615);
+    caption(d.keywordsCaption, QStringLiteral("Keywords"), 2955, tab.keywords);
     // Until a reading writes it, the keywords label shows the line of the number 1.
     tab.keywords->setText(Str(FindCatalogueRecord(category, 1)->Keywords));
     tab.keywords->setWordWrap(true);
 
-    caption(d.interpretationCaption, QStringLiteral("Interpretation"), 3315);
-    tab.interpretation = makeLockedBox(d.interpretation, frame);
+    tab.interpretation = makeLockedBox(d.interpretation, "Interpretation", frame);
     place(tab.interpretation, 120, 3555, 7140, 1755);
+    caption(d.interpretationCaption, QStringLiteral("Interpretation"), 3315, tab.interpretation);
     return page;
 }
 
@@ -218,6 +225,7 @@ void ResultsWindow::buildOfferFrame()
     place(cmdBack, 5880, 240, 1455, 375);
     cmdBack->raise();
     connect(cmdBack, &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    pressOnEnter({cmdBack});
 }
 
 void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t number,
@@ -231,10 +239,15 @@ void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t 
         tab.primaryColor->setText(Str(*fill.PrimaryColor));
     if (fill.PrimaryColorDesc)
         tab.primaryColorDesc->setPlainText(Str(*fill.PrimaryColorDesc));
-    if (fill.PrimaryPicture)
+    // A swatch is named by the colour it shows.
+    if (fill.PrimaryPicture) {
         tab.primaryPicture->setPixmap(images.picture(*fill.PrimaryPicture));
-    if (fill.SecondaryPicture)
+        tab.primaryPicture->setAccessibleName(Str(PictureColorName(*fill.PrimaryPicture)));
+    }
+    if (fill.SecondaryPicture) {
         tab.secondaryPicture->setPixmap(images.picture(*fill.SecondaryPicture));
+        tab.secondaryPicture->setAccessibleName(Str(PictureColorName(*fill.SecondaryPicture)));
+    }
     if (fill.SecondaryColorDesc)
         tab.secondaryColorDesc->setPlainText(Str(*fill.SecondaryColorDesc));
     if (fill.SecondaryColor)

@@ -1,5 +1,6 @@
 #include "supportwindow.h"
 
+#include "accessibility.h"
 #include "captions.h"
 #include "frame.h"
 #include "geometry.h"
@@ -7,7 +8,6 @@
 #include "look.h"
 #include "messages.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -59,7 +59,7 @@ Frame *makePanel(const char *name, const QString &caption, QWidget *parent)
 // Inside a navy panel: the colours a field would have on the window itself.
 void keepFieldColors(QWidget *widget)
 {
-    const QPalette standard = QApplication::palette(widget);
+    const QPalette standard = designPalette();
     QPalette palette = widget->palette();
     for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
         for (const QPalette::ColorGroup group :
@@ -74,20 +74,10 @@ QLineEdit *makeField(const char *name, const QString &text, QWidget *parent)
     field->setObjectName(QLatin1String(name));
     field->setMaxLength(std::numeric_limits<int>::max());
     field->setFont(designFont(FontRole::Dialog));
+    field->setAccessibleName(text); // the placeholder says what the field is for
     keepFieldColors(field);
     return field;
 }
-
-// A check box that serves as a link: a click anywhere in its rectangle counts, not only on
-// the box and its caption.
-class LinkCheckBox : public QCheckBox
-{
-public:
-    using QCheckBox::QCheckBox;
-
-protected:
-    bool hitButton(const QPoint &pos) const override { return rect().contains(pos); }
-};
 
 QPushButton *makeButton(const char *name, const QString &caption, QWidget *parent)
 {
@@ -148,6 +138,7 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
     for (QWidget *field : std::initializer_list<QWidget *>{m_txtName, m_txtEmail, m_txtFriendName,
                                                            m_txtFriendEmail, m_txtMessage})
         field->installEventFilter(this);
+    pressOnEnter({m_cmdClose, m_cmdSubmit});
     setFocusChain({m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
                    m_txtFriendName, m_txtMessage, m_cmdClose});
     m_cmdClose->setFocus();
@@ -215,6 +206,7 @@ void SupportWindow::buildReferralFrame()
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_txtMessage->setTabChangesFocus(true);
     m_txtMessage->setFont(designFont(FontRole::Dialog));
+    m_txtMessage->setAccessibleName(messagePlaceholder());
     keepFieldColors(m_txtMessage);
     setFieldText(m_txtMessage, messagePlaceholder() + QStringLiteral("\r\n"));
     place(m_txtMessage, 4800, 3600, 1815, 495);

@@ -1,5 +1,6 @@
 #include "uitesting.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,11 +20,15 @@
 #include <random>
 #include <web/pages.h>
 #include <web/updatereminder.h>
+#include <windows/aboutwindow.h>
+#include <windows/captions.h>
 #include <windows/mainwindow.h>
 #include <windows/resultswindow.h>
 #include <windows/supportwindow.h>
 
 using namespace vorn;
+
+Q_DECLARE_METATYPE(QAccessible::Role)
 using namespace Qt::StringLiterals;
 using vorn::testing::LinkRecorder;
 using vorn::testing::MessageBoxAnswerer;
@@ -73,6 +78,11 @@ private Q_SLOTS:
     void backKeepsTheEntries();
     void everyLinkOpensExactlyItsPage_data();
     void everyLinkOpensExactlyItsPage();
+    void screenReadersHearWhatEyesSee_data();
+    void screenReadersHearWhatEyesSee();
+    void keepsTheDesignedColoursOnADarkDesktop();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void aboutIsModalAndClosesWithEnterEscOrOk_data();
     void aboutIsModalAndClosesWithEnterEscOrOk();
     void leavingTheInputWindowShowsTheSupportWindow_data();
@@ -86,6 +96,7 @@ private Q_SLOTS:
 
 private:
     void start(double u = 0.99);
+    void inWindow(const QString &window, const std::function<void(QWidget *)> &check);
     void readingOf(const QString &first, const QString &middle, const QString &last, int day,
                    int month, int year);
     QString storedDate() const;
@@ -143,6 +154,34 @@ void TestApplication::readingOf(const QString &first, const QString &middle, con
     Control<QComboBox>("frmMain", "cboMonth")->setCurrentIndex(month - 1);
     Control<QComboBox>("frmMain", "cboYear")->setCurrentIndex(year - 1900);
     QTest::mouseClick(Control<QPushButton>("frmMain", "cmdNext"), Qt::LeftButton);
+}
+
+// Brings the window named on the screen as a user would and runs check on it; the About window,
+// modal, is checked while it is open.
+void TestApplication::inWindow(const QString &window, const std::function<void(QWidget *)> &check)
+{
+    if (window == u"frmMain") {
+        check(m_app->mainWindow());
+    } else if (window == u"frmDisplay") {
+        readingOf(u"JOHN"_s, QString(), u"SMITH"_s, 29, 11, 1999);
+        check(m_app->resultsWindow());
+    } else if (window == u"frmNagScreen2") {
+        Control<QAction>("frmMain", "mnuExit")->trigger();
+        QVERIFY(m_app->supportWindow()->isVisible());
+        check(m_app->supportWindow());
+    } else {
+        bool checked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            QCOMPARE(about->objectName(), u"frmAbout");
+            check(about);
+            checked = true;
+            about->reject();
+        });
+        Control<QAction>("frmMain", "mnuAbout")->trigger();
+        QVERIFY(checked);
+    }
 }
 
 QString TestApplication::storedDate() const
@@ -436,7 +475,7 @@ void TestApplication::everyLinkOpensExactlyItsPage()
 
     start();
     LinkRecorder links;
-    auto click = [&control](QWidget *top) {
+    inWindow(window, [&control](QWidget *top) {
         if (auto *action = top->findChild<QAction *>(control)) {
             action->trigger();
             return;
@@ -445,36 +484,187 @@ void TestApplication::everyLinkOpensExactlyItsPage()
         QVERIFY(widget);
         widget->raise();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(4, widget->height() / 2));
-    };
-
-    if (window == u"frmMain") {
-        click(m_app->mainWindow());
-    } else if (window == u"frmDisplay") {
-        readingOf(u"JOHN"_s, QString(), u"SMITH"_s, 1, 1, 1990);
-        click(m_app->resultsWindow());
-        QVERIFY(m_app->resultsWindow()->isVisible());
-    } else if (window == u"frmAbout") {
-        bool clicked = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *about = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-            QVERIFY(about);
-            QCOMPARE(about->objectName(), u"frmAbout");
-            click(about);
-            QVERIFY(about->isVisible()); // the link leaves the window open
-            clicked = true;
-            about->reject();
-        });
-        Control<QAction>("frmMain", "mnuAbout")->trigger();
-        QVERIFY(clicked);
-    } else {
-        Control<QAction>("frmMain", "mnuExit")->trigger();
-        QVERIFY(m_app->supportWindow()->isVisible());
-        click(m_app->supportWindow());
-        if (control == u"Check1")
-            QVERIFY(!Control<QCheckBox>("frmNagScreen2", "Check1")->isChecked());
-    }
+        QVERIFY(top->isVisible()); // the link leaves its window open
+        if (auto *box = qobject_cast<QCheckBox *>(widget))
+            QVERIFY(!box->isChecked());
+    });
     QCOMPARE(links.opened, QList<QUrl>{QUrl(url)});
     QCOMPARE(links.opened.first().toString(), url);
+}
+
+void TestApplication::screenReadersHearWhatEyesSee_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control"); // empty: the window itself
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("labelledBy"); // the caption that names the value, if any
+    QTest::addColumn<QString>("opens"); // the page its press action opens, if it has one
+
+    const QString maker = u"http://"_s + makerHost();
+    const QString help = u"http://"_s + helpHost();
+    const QString title = u"Vorn Color Numerology v1.0"_s;
+    auto row = [](const char *window, const char *control, QAccessible::Role role,
+                  const QString &name, const char *labelledBy = "", const QString &opens = {}) {
+        QTest::newRow(qPrintable(QLatin1String(window) + u' ' + QLatin1String(control)))
+            << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name
+            << QString::fromLatin1(labelledBy) << opens;
+    };
+    using A = QAccessible;
+    row("frmMain", "", A::Window, title);
+    row("frmMain", "txtFirstName", A::EditableText, u"First Name"_s, "First Name");
+    row("frmMain", "txtMiddleName", A::EditableText, u"Middle Name"_s, "Middle Name");
+    row("frmMain", "txtLastName", A::EditableText, u"Last Name"_s, "Last Name");
+    row("frmMain", "fraBirthDay", A::Grouping, u"Date Of Birth"_s,
+        "Please Fill In The Below Details:");
+    // A pick list's name is its value; what it is for is its label.
+    row("frmMain", "cboMonth", A::ComboBox, u"January"_s, "Birth Month");
+    row("frmMain", "cboDate", A::ComboBox, u"1"_s, "Birth Day");
+    row("frmMain", "cboYear", A::ComboBox, u"1900"_s, "Birth Year");
+    row("frmMain", "cmdNext", A::Button, u"Next"_s, "Date Of Birth");
+    row("frmMain", "Label61", A::Link, discussionBoardBanner(), "", maker);
+    row("frmMain", "lblFullBrand", A::Link, fullBrandCaption(), "", help + u"/fully-branded.html");
+    row("frmDisplay", "", A::Window, title);
+    row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number");
+    row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
+    row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
+        u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");
+    row("frmDisplay", "lblLifeJourneyKeywords", A::StaticText, u"Growth, Patience, Tranquility"_s,
+        "Keywords");
+    row("frmDisplay", "picLifeJourneyPrimaryColor", A::Graphic, u"Blue"_s);
+    row("frmDisplay", "picLifeJourneySecondaryColor", A::Graphic, u"Pink, Cherry"_s);
+    row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary color description"_s);
+    row("frmDisplay", "txtPersonalitySecondaryColorDesc", A::EditableText,
+        u"Secondary color description"_s);
+    row("frmDisplay", "txtLifeJourneyNumberDisplay", A::EditableText, u"Interpretation"_s,
+        "Interpretation");
+    row("frmDisplay", "cmdback", A::Button, u"Back"_s);
+    row("frmDisplay", "lblCobrand", A::Link, coBrandCaption(), "", help + u"/co-brand.html");
+    row("frmNagScreen2", "", A::Window, title);
+    row("frmNagScreen2", "txtName", A::EditableText, u"Your Name"_s, "Refer A Friend");
+    row("frmNagScreen2", "txtEmail", A::EditableText, u"Your Email Address"_s, "Refer A Friend");
+    row("frmNagScreen2", "txtFriendName", A::EditableText, u"Friend's Name"_s, "Refer A Friend");
+    row("frmNagScreen2", "txtFriendEmail", A::EditableText, u"Friend's Email Address"_s,
+        "Refer A Friend");
+    row("frmNagScreen2", "txtMessage", A::EditableText, u"Your Message"_s, "Refer A Friend");
+    row("frmNagScreen2", "Check1", A::Link, u"Click Here To Visit Lorewell Now"_s, "", maker);
+    row("frmNagScreen2", "lblGoToHome", A::Link, u"Click Here To Visit Lorewell Softwares"_s,
+        "Download Lorewell Softwares", maker + u"/lorewellsoftwares");
+    row("frmAbout", "", A::Dialog, title);
+    row("frmAbout", "lblCoBrand", A::Link, u" Click here for more details."_s, "",
+        help + u"/fully-branded.html");
+    row("frmAbout", "cmdOK", A::Button, u"OK"_s);
+}
+
+void TestApplication::screenReadersHearWhatEyesSee()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QFETCH(QString, labelledBy);
+    QFETCH(QString, opens);
+
+    start();
+    LinkRecorder links;
+    inWindow(window, [&](QWidget *top) {
+        QWidget *target = control.isEmpty() ? top : top->findChild<QWidget *>(control);
+        QVERIFY(target);
+        QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(target);
+        QVERIFY(spoken);
+        QCOMPARE(spoken->role(), role);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+        const auto labels = spoken->relations(QAccessible::Label);
+        QCOMPARE(labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name),
+                 labelledBy);
+        if (!opens.isEmpty()) {
+            QAccessibleActionInterface *actions = spoken->actionInterface();
+            QVERIFY(actions);
+            QCOMPARE(actions->actionNames().value(0), QAccessibleActionInterface::pressAction());
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            if (auto *box = qobject_cast<QCheckBox *>(target))
+                QVERIFY(!box->isChecked());
+        }
+    });
+    QCOMPARE(links.opened, opens.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opens)});
+}
+
+void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
+{
+    // Every widget of the four windows, with its text colour on its background.
+    auto colours = [] {
+        QStringList seen;
+        MainWindow main;
+        ResultsWindow results;
+        AboutWindow about;
+        SupportWindow support(0);
+        for (QComboBox *list : main.findChildren<QComboBox *>())
+            list->view(); // its pop-up list, made the first time it is asked for
+        for (QWidget *window :
+             std::initializer_list<QWidget *>{&main, &results, &about, &support}) {
+            const QList<QWidget *> widgets = window->findChildren<QWidget *>() << window;
+            for (QWidget *w : widgets) {
+                const QPalette p = w->palette();
+                seen << window->objectName() + u'/' + w->objectName() + u' '
+                        + p.color(w->foregroundRole()).name() + u" on "
+                        + p.color(w->backgroundRole()).name() + u' '
+                        + p.color(QPalette::Text).name() + u" on " + p.color(QPalette::Base).name();
+            }
+        }
+        return seen;
+    };
+    const QStringList light = colours();
+    const QPalette desktop = QApplication::palette();
+    QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, Qt::white);
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    const QStringList onDark = colours();
+    QApplication::setPalette(desktop);
+    QCOMPARE(onDark.size(), light.size());
+    for (qsizetype i = 0; i < light.size(); ++i)
+        QCOMPARE(onDark.at(i), light.at(i));
+}
+
+void TestApplication::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("key");
+    QTest::newRow("Next, Return") << "cmdNext" << int(Qt::Key_Return);
+    QTest::newRow("Back, Enter") << "cmdback" << int(Qt::Key_Enter);
+    QTest::newRow("Refer A Friend Now, Return") << "cmdSubmit" << int(Qt::Key_Return);
+    QTest::newRow("Exit, Enter") << "cmdClose" << int(Qt::Key_Enter);
+}
+
+void TestApplication::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(int, key);
+    start();
+    MessageBoxAnswerer answerer;
+    Control<QLineEdit>("frmMain", "txtFirstName")->setText(u"JOHN"_s);
+    Control<QLineEdit>("frmMain", "txtLastName")->setText(u"SMITH"_s);
+    if (button != u"cmdNext") {
+        QTest::mouseClick(Control<QPushButton>("frmMain", "cmdNext"), Qt::LeftButton);
+        if (button != u"cmdback")
+            m_app->resultsWindow()->close(); // to the support window
+    }
+    QWidget *top = button == u"cmdNext" ? static_cast<QWidget *>(m_app->mainWindow())
+        : button == u"cmdback"          ? static_cast<QWidget *>(m_app->resultsWindow())
+                                        : static_cast<QWidget *>(m_app->supportWindow());
+    auto *pressed = top->findChild<QPushButton *>(button);
+    pressed->setFocus();
+    QTest::keyClick(pressed, Qt::Key(key));
+
+    const Application::State after[] = {Application::State::Results, Application::State::Input,
+                                        Application::State::Leaving, Application::State::Ended};
+    const int which
+        = QStringList{u"cmdNext"_s, u"cmdback"_s, u"cmdSubmit"_s, u"cmdClose"_s}.indexOf(button);
+    QCOMPARE(m_app->state(), after[which]);
+    QCOMPARE(answerer.texts(),
+             which == 2 ? QStringList{u"Please Enter Proper Email Address"_s} : QStringList());
 }
 
 void TestApplication::aboutIsModalAndClosesWithEnterEscOrOk_data()

@@ -1,0 +1,19 @@
+// What a screen reader or a keyboard user needs beyond the designed captions.
+#pragma once
+
+#include <initializer_list>
+
+class QAbstractButton;
+
+namespace vorn {
+
+// Gives assistive tools what they cannot work out for themselves: the link labels and the
+// support window's link check box are links, with a press action that follows them as a click
+// does; the results and support windows are windows. Once per process; every window's set-up
+// calls it.
+void installAccessibleInterfaces();
+
+// Enter and Return press each of these buttons while it has the focus, as Space does.
+void pressOnEnter(std::initializer_list<QAbstractButton *> buttons);
+
+} // namespace vorn

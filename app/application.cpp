@@ -4,13 +4,22 @@
 #include "singleinstance.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QWindow>
 #include <chrono>
 #include <engine/numerology.h>
 #include <web/pages.h>
 #include <web/updatereminder.h>
 #include <windows/aboutwindow.h>
+#include <windows/captions.h>
 #include <windows/look.h>
 #include <windows/mainwindow.h>
 #include <windows/messages.h>
@@ -18,24 +27,6 @@
 #include <windows/supportwindow.h>
 
 namespace vorn {
-
-namespace {
-
-// Keeps the UTF-8 bytes of a text alive for as long as the engine reads them.
-struct Utf8
-{
-    explicit Utf8(const QString &text)
-        : bytes(text.toUtf8())
-    {
-    }
-    std::string_view view() const
-    {
-        return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-    }
-    QByteArray bytes;
-};
-
-} // namespace
 
 Application::Application(Environment environment, QObject *parent)
     : QObject(parent)
@@ -94,20 +85,12 @@ void Application::showReading()
 {
     if (m_state != State::Input)
         return;
-    const ReadingEntries entries = m_main->entries();
-    const Utf8 first(entries.firstName), middle(entries.middleName), last(entries.lastName);
-    const Utf8 day(entries.day), month(entries.month), year(entries.year);
+    m_reading = makeReading(m_main->entries());
     const ImageList &images = m_main->imgColor();
-
-    const EngineNumber lifeJourney
-        = ComputeLifeJourneyNumber(day.view(), month.view(), year.view());
     ResultsWindow &results = loadResultsWindow();
-    results.applyCatalogueRecord(ReadingCategory::LifeJourney, lifeJourney, images);
-    const EngineNumber soul = ComputeSoulNumber(first.view(), middle.view(), last.view());
-    results.applyCatalogueRecord(ReadingCategory::Soul, soul, images);
-    const EngineNumber personality
-        = ComputePersonalityNumber(first.view(), middle.view(), last.view());
-    results.applyCatalogueRecord(ReadingCategory::Personality, personality, images);
+    results.applyCatalogueRecord(ReadingCategory::LifeJourney, m_reading.lifeJourney, images);
+    results.applyCatalogueRecord(ReadingCategory::Soul, m_reading.soul, images);
+    results.applyCatalogueRecord(ReadingCategory::Personality, m_reading.personality, images);
 
     m_main->hide();
     results.show();
@@ -173,6 +156,42 @@ void Application::showAbout()
     about.exec();
 }
 
+void Application::saveReading()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString path = QFileDialog::getSaveFileName(
+        m_results.get(), QStringLiteral("Save reading as PDF"),
+        folder + u'/' + readingFileName(m_reading), QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    // Written beside the chosen name and moved over it when complete: a failed save leaves
+    // nothing half-written under that name.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && writeReadingPdf(m_reading, file) && file.commit())
+        return;
+    showMessage(m_results.get(),
+                QStringLiteral("Could not save the reading as ") + QDir::toNativeSeparators(path)
+                    + QStringLiteral(": ") + file.errorString(),
+                QMessageBox::Critical);
+}
+
+void Application::printReading()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(localePageSize());
+    printer.setDocName(applicationTitle());
+    QPrintDialog dialog(&printer, m_results.get());
+    if (dialog.exec() == QDialog::Accepted)
+        paintReading(m_reading, printer);
+}
+
+void Application::copyReading()
+{
+    QGuiApplication::clipboard()->setText(readingText(m_reading));
+}
+
 MainWindow &Application::loadMainWindow()
 {
     m_main = std::make_unique<MainWindow>();
@@ -196,6 +215,9 @@ ResultsWindow &Application::loadResultsWindow()
             [](Page page) { openLink(page); });
     connect(m_results.get(), &ResultsWindow::closeRequested, this,
             &Application::exitToSupportWindow);
+    connect(m_results.get(), &ResultsWindow::saveRequested, this, &Application::saveReading);
+    connect(m_results.get(), &ResultsWindow::printRequested, this, &Application::printReading);
+    connect(m_results.get(), &ResultsWindow::copyRequested, this, &Application::copyReading);
     return *m_results;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reading.h"
+
 #include <QDate>
 #include <QObject>
 #include <functional>
@@ -63,6 +65,9 @@ private:
     void quitApplication(); // -> Ended: the support window's Exit or close box
 
     void showAbout();
+    void saveReading();
+    void printReading();
+    void copyReading();
     void randomizeOffer();
     void runUpdateReminder();
 
@@ -81,6 +86,7 @@ private:
     std::unique_ptr<ResultsWindow> m_results;
     std::unique_ptr<SupportWindow> m_support;
     std::vector<QWidget *> m_loadOrder;
+    Reading m_reading; // the reading the results window shows
 };
 
 } // namespace vorn

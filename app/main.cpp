@@ -1,10 +1,14 @@
 #include "application.h"
+#include "commandline.h"
 #include "settings.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (vorn::isCommandLine(argc, argv))
+        return vorn::runCommandLine(argc, argv);
+
     QApplication qapp(argc, argv);
     // The process ends through the support window alone, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);

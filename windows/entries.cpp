@@ -5,6 +5,15 @@
 
 namespace vorn {
 
+QString typedCapitals(QString text)
+{
+    for (QChar &c : text) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    }
+    return text;
+}
+
 std::optional<EntryProblem> validateInput(const ReadingEntries &entries)
 {
     const struct

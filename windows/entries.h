@@ -18,6 +18,9 @@ struct ReadingEntries
     QString year;
 };
 
+// What typing text into a name box gives: a to z become A to Z, every other character stays.
+QString typedCapitals(QString text);
+
 // The entry that takes the focus after a refused check; None leaves the focus where it is.
 enum class EntryField { None, FirstName, LastName, Day, Month, Year };
 

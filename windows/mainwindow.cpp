@@ -245,27 +245,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     Q_EMIT closeRequested();
 }
 
-namespace {
-
-// a to z become A to Z; every other character stays as it is.
-QString upperCaseLetters(QString text)
-{
-    for (QChar &c : text) {
-        if (c >= u'a' && c <= u'z')
-            c = QChar(c.unicode() - 32);
-    }
-    return text;
-}
-
-} // namespace
-
 bool UpperCaseTyping::eventFilter(QObject *watched, QEvent *event)
 {
     // Typed characters come as key presses, or, from a desktop's input method, as the text it
     // commits; pasted and dropped text comes neither way.
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        const QString upper = upperCaseLetters(key->text());
+        const QString upper = typedCapitals(key->text());
         if (upper == key->text())
             return false;
         QKeyEvent typed(QEvent::KeyPress, key->key(), key->modifiers(), upper, key->isAutoRepeat(),
@@ -275,7 +261,7 @@ bool UpperCaseTyping::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::InputMethod) {
         auto *input = static_cast<QInputMethodEvent *>(event);
-        const QString upper = upperCaseLetters(input->commitString());
+        const QString upper = typedCapitals(input->commitString());
         if (upper == input->commitString())
             return false;
         QInputMethodEvent committed(input->preeditString(), input->attributes());

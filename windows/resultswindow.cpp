@@ -8,6 +8,7 @@
 #include "linklabel.h"
 #include "look.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -141,11 +142,13 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     place(tabs, 0, 720, 7455, 5775);
     for (ReadingCategory category : ReadingCategories) {
         const auto index = static_cast<std::size_t>(category);
-        tabs->addTab(buildTab(category, m_tabs[index]), Str(TabCaption(category)));
+        m_pages[index] = buildTab(category, m_tabs[index]);
+        tabs->addTab(m_pages[index], Str(TabCaption(category)));
     }
     tabs->setCurrentIndex(static_cast<int>(ReadingCategory::Personality));
 
     buildOfferFrame();
+    buildKeepingActions();
 }
 
 QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
@@ -226,6 +229,31 @@ void ResultsWindow::buildOfferFrame()
     cmdBack->raise();
     connect(cmdBack, &QPushButton::clicked, this, &ResultsWindow::backRequested);
     pressOnEnter({cmdBack});
+}
+
+void ResultsWindow::buildKeepingActions()
+{
+    auto action = [this](const char *name, const QString &text, const QKeySequence &keys,
+                         void (ResultsWindow::*signal)()) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        addAction(action); // the shortcut works anywhere in the window
+        connect(action, &QAction::triggered, this, signal);
+        return action;
+    };
+    const QList<QAction *> keeping = {
+        action("actSaveReading", QStringLiteral("&Save reading as PDF..."), QKeySequence::Save,
+               &ResultsWindow::saveRequested),
+        action("actPrintReading", QStringLiteral("&Print reading..."), QKeySequence::Print,
+               &ResultsWindow::printRequested),
+        action("actCopyReading", QStringLiteral("&Copy reading"), QKeySequence(),
+               &ResultsWindow::copyRequested),
+    };
+    for (QWidget *page : m_pages) {
+        page->setContextMenuPolicy(Qt::ActionsContextMenu);
+        page->addActions(keeping);
+    }
 }
 
 void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t number,

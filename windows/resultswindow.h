@@ -29,6 +29,11 @@ public:
 
 Q_SIGNALS:
     void backRequested();
+    // Keeping the reading: Save reading as PDF (Ctrl+S), Print reading (Ctrl+P), Copy reading,
+    // from the context menu of the tab pages and the shortcuts.
+    void saveRequested();
+    void printRequested();
+    void copyRequested();
     void linkRequested(vorn::Page page);
     void closeRequested(); // the close box, Alt+F4 or the system menu
 
@@ -51,8 +56,10 @@ private:
 
     QWidget *buildTab(ReadingCategory category, Tab &tab);
     void buildOfferFrame();
+    void buildKeepingActions();
 
     std::array<Tab, 3> m_tabs;
+    std::array<QWidget *, 3> m_pages{};
 };
 
 } // namespace vorn

@@ -3,12 +3,15 @@
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -93,6 +96,9 @@ private Q_SLOTS:
     void reminderAsksAtFifteenDaysEitherWay_data();
     void reminderAsksAtFifteenDaysEitherWay();
     void checkForUpdateLeavesTheStoredDateAlone();
+    void savesTheReadingAsAPdf_data();
+    void savesTheReadingAsAPdf();
+    void copiesTheReadingAsText();
 
 private:
     void start(double u = 0.99);
@@ -867,6 +873,66 @@ void TestApplication::checkForUpdateLeavesTheStoredDateAlone()
     Control<QAction>("frmMain", "mnuUpdate")->trigger();
     QCOMPARE(links.opened, QList<QUrl>{pageUrl(Page::DownloadPage)});
     QCOMPARE(storedDate(), u"2026-12-01");
+}
+
+void TestApplication::savesTheReadingAsAPdf_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("into a folder") << "saved.pdf" << true;
+    QTest::newRow("into a folder that is not there") << "gone/saved.pdf" << false;
+}
+
+void TestApplication::savesTheReadingAsAPdf()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, saved);
+    start();
+    readingOf(u"john"_s, QString(), u"SMITH"_s, 29, 11, 1999);
+    const QString path = m_dir->filePath(file);
+    MessageBoxAnswerer answerer;
+    QVERIFY(QTest::qWaitForWindowActive(m_app->resultsWindow()));
+    QString proposed;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        proposed = dialog->selectedFiles().value(0);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, &QDialog::accept);
+    });
+    QTest::keyClick(m_app->resultsWindow(), Qt::Key_S, Qt::ControlModifier);
+
+    // In the documents folder, or at home where there is none.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(proposed,
+             (QFileInfo(documents).isDir() ? documents : QDir::homePath())
+                 + u"/JOHN-SMITH-reading.pdf"_s);
+    QFile pdf(path);
+    QCOMPARE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-", saved);
+    QCOMPARE(answerer.seen.size(), saved ? 0 : 1);
+    if (!saved) {
+        QVERIFY(answerer.seen[0].text.startsWith(u"Could not save the reading as "));
+        QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);
+        QCOMPARE(QDir(m_dir->path()).entryList({u"*.pdf"_s, u"gone"_s}), QStringList());
+    }
+}
+
+void TestApplication::copiesTheReadingAsText()
+{
+    start();
+    readingOf(u"john"_s, QString(), u"SMITH"_s, 29, 11, 1999);
+    QApplication::clipboard()->clear();
+    Control<QAction>("frmDisplay", "actCopyReading")->trigger();
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY(copied.startsWith(
+        u"Vorn Color Numerology\n\nA reading for JOHN SMITH, born 29 November 1999.\n"));
+    for (const auto &[category, number] :
+         {std::pair{ReadingCategory::LifeJourney, 5}, std::pair{ReadingCategory::Soul, 6},
+          std::pair{ReadingCategory::Personality, 2}}) {
+        QVERIFY(copied.contains(Str(TabCaption(category)) + u": " + QString::number(number)));
+        QVERIFY(copied.contains(
+            Str(FindCatalogueRecord(category, static_cast<std::int16_t>(number))->Interpretation)));
+    }
 }
 
 QTEST_MAIN(TestApplication)

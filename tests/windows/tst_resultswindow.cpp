@@ -1,5 +1,6 @@
 #include "uitesting.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -132,6 +133,18 @@ void TestResultsWindow::showsItsDesignBeforeAnythingIsWritten()
     QCOMPARE(tabs->tabText(1), u"Soul Number");
     QCOMPARE(tabs->tabText(2), u"Personality Number");
     QCOMPARE(tabs->currentIndex(), 2);
+    // The reading is kept from each tab page's context menu, and by Ctrl+S and Ctrl+P.
+    for (int i = 0; i < tabs->count(); ++i) {
+        QCOMPARE(tabs->widget(i)->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList keeping;
+        for (const QAction *action : tabs->widget(i)->actions())
+            keeping << action->text();
+        QCOMPARE(keeping,
+                 (QStringList{u"&Save reading as PDF..."_s, u"&Print reading..."_s,
+                              u"&Copy reading"_s}));
+    }
+    QCOMPARE(child<QAction>(m_window, "actSaveReading")->shortcut(), QKeySequence(u"Ctrl+S"_s));
+    QCOMPARE(child<QAction>(m_window, "actPrintReading")->shortcut(), QKeySequence(u"Ctrl+P"_s));
     QCOMPARE(vorn::testing::ControlsCrossedByFrameLines(m_window), QStringList());
 
     for (ReadingCategory category : ReadingCategories) {

@@ -1,0 +1,272 @@
+#include "reading.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <algorithm>
+#include <array>
+#include <catalogue/catalogue.h>
+#include <windows/captions.h>
+#include <windows/entries.h>
+#include <windows/imagelist.h>
+
+using namespace Qt::StringLiterals;
+
+namespace vorn {
+
+namespace {
+
+QString Str(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+// What one tab of the results window shows for the reading.
+struct Section
+{
+    ReadingCategory category;
+    EngineNumber computed;
+    TabFill fill;
+
+    // A number that has a reading: all but the Life Journey and Soul Numbers of 0.
+    bool hasReading() const { return fill.PrimaryPicture.has_value(); }
+    QString number() const { return Str(*fill.NumberCaption); }
+};
+
+std::array<Section, 3> Sections(const Reading &reading)
+{
+    auto section = [](ReadingCategory category, EngineNumber number) {
+        return Section{category, number, DecideTabFill(category, number)};
+    };
+    return {section(ReadingCategory::LifeJourney, reading.lifeJourney),
+            section(ReadingCategory::Soul, reading.soul),
+            section(ReadingCategory::Personality, reading.personality)};
+}
+
+QString FullName(const Reading &reading)
+{
+    QStringList names;
+    for (const QString &name : {reading.firstName, reading.middleName, reading.lastName}) {
+        if (!name.trimmed().isEmpty())
+            names << name.trimmed();
+    }
+    return names.join(u' ');
+}
+
+QString BirthDate(const Reading &reading)
+{
+    const std::string_view month = MonthNames[static_cast<std::size_t>(reading.born.month() - 1)];
+    return QString::number(reading.born.day()) + u' ' + Str(month) + u' '
+        + QString::number(reading.born.year());
+}
+
+QString SwatchUrl(std::int16_t picture)
+{
+    return QStringLiteral("swatch:") + QString::number(picture);
+}
+
+} // namespace
+
+Reading makeReading(const ReadingEntries &entries)
+{
+    const QByteArray first = entries.firstName.toUtf8(), middle = entries.middleName.toUtf8(),
+                     last = entries.lastName.toUtf8();
+    const QByteArray day = entries.day.toUtf8(), month = entries.month.toUtf8(),
+                     year = entries.year.toUtf8();
+    const auto monthNumber
+        = std::find(MonthNames.begin(), MonthNames.end(), View(month)) - MonthNames.begin() + 1;
+
+    Reading reading;
+    reading.firstName = entries.firstName;
+    reading.middleName = entries.middleName;
+    reading.lastName = entries.lastName;
+    reading.born = QDate(entries.year.toInt(), static_cast<int>(monthNumber), entries.day.toInt());
+    reading.lifeJourney = ComputeLifeJourneyNumber(View(day), View(month), View(year));
+    reading.soul = ComputeSoulNumber(View(first), View(middle), View(last));
+    reading.personality = ComputePersonalityNumber(View(first), View(middle), View(last));
+    return reading;
+}
+
+QString readingText(const Reading &reading)
+{
+    QString text = applicationTitle() + u"\n\nA reading for " + FullName(reading) + u", born "
+        + BirthDate(reading) + u".\n";
+    for (const Section &section : Sections(reading)) {
+        const TabFill &fill = section.fill;
+        text += u"\n\n" + Str(TabCaption(section.category)) + u": " + section.number() + u'\n';
+        if (section.hasReading()) {
+            text += u"\nPrimary Color: " + Str(*fill.PrimaryColor) + u'\n'
+                + Str(*fill.PrimaryColorDesc) + u"\n\nSecondary Color: " + Str(*fill.SecondaryColor)
+                + u'\n' + Str(*fill.SecondaryColorDesc) + u"\n\nKeywords: " + Str(*fill.Keywords)
+                + u'\n';
+        }
+        text += u'\n' + Str(CategoryIntro(section.category)) + u'\n';
+        if (!fill.Interpretation.empty())
+            text += u'\n' + Str(fill.Interpretation) + u'\n';
+    }
+    return text;
+}
+
+QByteArray readingJson(const Reading &reading)
+{
+    auto number = [](const Section &section) {
+        QJsonObject shown;
+        shown[u"number"_s] = section.computed;
+        if (!section.hasReading()) {
+            shown[u"reading"_s] = QJsonValue::Null;
+            return shown;
+        }
+        const TabFill &fill = section.fill;
+        shown[u"reading"_s] = QJsonObject{
+            {u"number"_s, section.number().toInt()},
+            {u"primaryColor"_s, Str(*fill.PrimaryColor)},
+            {u"secondaryColor"_s, Str(*fill.SecondaryColor)},
+            {u"keywords"_s, Str(*fill.Keywords)},
+            {u"primaryPicture"_s, *fill.PrimaryPicture},
+            {u"secondaryPicture"_s, *fill.SecondaryPicture},
+            {u"primaryDescription"_s, Str(*fill.PrimaryColorDesc)},
+            {u"secondaryDescription"_s, Str(*fill.SecondaryColorDesc)},
+            {u"introduction"_s, Str(CategoryIntro(section.category))},
+            {u"interpretation"_s, Str(fill.Interpretation)},
+        };
+        return shown;
+    };
+    const std::array<Section, 3> sections = Sections(reading);
+    QJsonObject json{
+        {u"name"_s,
+         QJsonObject{{u"first"_s, reading.firstName},
+                     {u"middle"_s, reading.middleName},
+                     {u"last"_s, reading.lastName}}},
+        {u"born"_s, reading.born.toString(Qt::ISODate)},
+        {u"lifeJourney"_s, number(sections[0])},
+        {u"soul"_s, number(sections[1])},
+        {u"personality"_s, number(sections[2])},
+    };
+    return QJsonDocument(json).toJson(QJsonDocument::Indented);
+}
+
+std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
+{
+    auto document = std::make_unique<QTextDocument>();
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(9.5);
+    document->setDefaultFont(font);
+    document->setDocumentMargin(0);
+    // Lengths in pixels of 1/96 inch: the document is laid out at 96 dots per inch.
+    document->setDefaultStyleSheet(QStringLiteral(
+        "h1 { font-size: 20pt; color: #b00000; margin-bottom: 4px; }"
+        "h2 { font-size: 13pt; color: #00007f; margin-top: 18px; margin-bottom: 6px; }"
+        "p { margin-top: 0; margin-bottom: 6px; }"
+        "p.person { font-size: 11pt; margin-bottom: 4px; }"
+        "p.intro { font-style: italic; color: #404040; }"
+        "table { margin-top: 4px; margin-bottom: 2px; }"
+        "td { padding-right: 6px; }"));
+
+    auto swatch = [&document](std::int16_t picture) {
+        document->addResource(QTextDocument::ImageResource, QUrl(SwatchUrl(picture)),
+                              QImage(ImageList::resourcePath(picture)));
+        return QStringLiteral("<img src=\"%1\" width=\"14\" height=\"14\">")
+            .arg(SwatchUrl(picture));
+    };
+    auto color = [&swatch](const char *caption, std::int16_t picture, std::string_view name,
+                           std::string_view description) {
+        return QStringLiteral("<table cellspacing=\"0\"><tr><td>%1</td><td><b>%2:</b> %3</td></tr>"
+                              "</table><p>%4</p>")
+            .arg(swatch(picture), QLatin1String(caption), Str(name).toHtmlEscaped(),
+                 Str(description).toHtmlEscaped());
+    };
+
+    QString html = u"<h1>" + applicationTitle() + u"</h1><p class=\"person\">A reading for <b>"
+        + FullName(reading).toHtmlEscaped() + u"</b>, born " + BirthDate(reading) + u".</p>";
+    for (const Section &section : Sections(reading)) {
+        const TabFill &fill = section.fill;
+        html += u"<h2>" + Str(TabCaption(section.category)) + u" &nbsp;" + section.number()
+            + u"</h2>";
+        if (section.hasReading()) {
+            html += color("Primary Color", *fill.PrimaryPicture, *fill.PrimaryColor,
+                          *fill.PrimaryColorDesc)
+                + color("Secondary Color", *fill.SecondaryPicture, *fill.SecondaryColor,
+                        *fill.SecondaryColorDesc)
+                + u"<p><b>Keywords:</b> " + Str(*fill.Keywords).toHtmlEscaped() + u"</p>";
+        }
+        html += u"<p class=\"intro\">" + Str(CategoryIntro(section.category)).toHtmlEscaped()
+            + u"</p>";
+        if (!fill.Interpretation.empty())
+            html += u"<p>" + Str(fill.Interpretation).toHtmlEscaped() + u"</p>";
+    }
+    document->setHtml(html);
+    return document;
+}
+
+QPageSize localePageSize()
+{
+    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                : QPageSize::A4);
+}
+
+std::unique_ptr<QTextDocument> readingPages(const Reading &reading, const QPageLayout &layout)
+{
+    // Laid out at 96 dots per inch on pages of the layout's printable size, and printed as it is
+    // paginated here: without the page numbers and margins of an unpaginated document.
+    static QImage ninetySixDpi = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        return image;
+    }();
+    std::unique_ptr<QTextDocument> document = readingDocument(reading);
+    document->documentLayout()->setPaintDevice(&ninetySixDpi);
+    document->setPageSize(layout.paintRect(QPageLayout::Point).size() * (96.0 / 72.0));
+    return document;
+}
+
+void paintReading(const Reading &reading, QPagedPaintDevice &device)
+{
+    device.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
+    readingPages(reading, device.pageLayout())->print(&device);
+}
+
+bool writeReadingPdf(const Reading &reading, QIODevice &device)
+{
+    if (!device.isWritable())
+        return false;
+    QPdfWriter writer(&device);
+    writer.setPageSize(localePageSize());
+    writer.setTitle(applicationTitle() + u": " + FullName(reading));
+    writer.setCreator(windowCaption());
+    paintReading(reading, writer);
+    return true;
+}
+
+QString readingFileName(const Reading &reading)
+{
+    QStringList parts;
+    for (const QString &name : {reading.firstName, reading.lastName}) {
+        QString part = name.trimmed();
+        // Nothing of a name may make a path of it.
+        part.replace(u'/', u'-').replace(u'\\', u'-');
+        for (QChar &c : part) {
+            if (c.category() == QChar::Other_Control)
+                c = u'-';
+        }
+        if (!part.isEmpty())
+            parts << part;
+    }
+    parts << QStringLiteral("reading.pdf");
+    QString fileName = parts.join(u'-');
+    while (fileName.startsWith(u'.')) // nor a hidden file
+        fileName.remove(0, 1);
+    return fileName;
+}
+
+} // namespace vorn

@@ -1,0 +1,265 @@
+// A reading kept: from the command line as text, JSON or PDF, and laid out for paper.
+
+#include "uitesting.h"
+
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+#include <app/reading.h>
+#include <catalogue/catalogue.h>
+
+using namespace vorn;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run Program(const QStringList &arguments, const QString &home)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // A machine without a display, and a home that shows whether anything was written to it.
+    env.remove(u"DISPLAY"_s);
+    env.remove(u"WAYLAND_DISPLAY"_s);
+    env.remove(u"QT_QPA_PLATFORM"_s);
+    env.insert(u"HOME"_s, home);
+    env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config");
+    env.insert(u"XDG_RUNTIME_DIR"_s, home);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(VORN_PROGRAM), arguments);
+    if (!process.waitForFinished(20000))
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+QStringList Entries(const char *first, const char *last, const char *born)
+{
+    return {u"--first"_s, QString::fromUtf8(first), u"--last"_s, QString::fromUtf8(last),
+            u"--born"_s,  QString::fromLatin1(born)};
+}
+
+} // namespace
+
+class TestReading : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void answersHelpAndVersion();
+    void printsTheJsonOfAReading_data();
+    void printsTheJsonOfAReading();
+    void writesAPdfThatHoldsTheThreeReadings();
+    void refusesWhatTheInputWindowRefuses_data();
+    void refusesWhatTheInputWindowRefuses();
+    void fitsTheLongestReadingOnTwoPages_data();
+    void fitsTheLongestReadingOnTwoPages();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+};
+
+void TestReading::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+}
+
+void TestReading::answersHelpAndVersion()
+{
+    const Run version = Program({u"--version"_s}, m_home->path());
+    QCOMPARE(version.status, 0);
+    QCOMPARE(version.out, "vorn-color-numerology 1.0\n");
+    const Run help = Program({u"--help"_s}, m_home->path());
+    QCOMPARE(help.status, 0);
+    QVERIFY(help.out.startsWith("Usage: vorn-color-numerology [options]\n"));
+    for (const char *option : {"--first <NAME>", "--born <YYYY-MM-DD>", "--format <FORMAT>"})
+        QVERIFY2(help.out.contains(option), option);
+}
+
+void TestReading::printsTheJsonOfAReading_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QList<int>>("numbers"); // computed: Life Journey, Soul, Personality
+    QTest::addColumn<QList<int>>("shown"); // the tab's number; -1: no reading
+    QTest::addColumn<QString>("first"); // as counted
+
+    QTest::newRow("john smith 29 November 1999")
+        << Entries("john", "smith", "1999-11-29") << QList<int>{5, 6, 2} << QList<int>{5, 6, 2}
+        << u"JOHN"_s;
+    QTest::newRow("RHYS WYNN: Y a vowel, and counted as a consonant too")
+        << Entries("rhys", "wynn", "1981-10-19") << QList<int>{3, 5, 2} << QList<int>{3, 5, 2}
+        << u"RHYS"_s;
+    QTest::newRow("Soul 0: no vowel, no Y")
+        << Entries("brr", "klm", "1993-09-09") << QList<int>{22, 0, 2} << QList<int>{22, -1, 2}
+        << u"BRR"_s;
+    QTest::newRow("Personality 0 shows the reading of 7")
+        << Entries("aeiou", "aeiou", "1987-02-02") << QList<int>{11, 3, 0} << QList<int>{11, 3, 7}
+        << u"AEIOU"_s;
+    QTest::newRow("pasted accents count nothing, typed letters become capitals")
+        << (Entries("Ren\u00e9e", "o'neil", "2000-02-29") << u"--middle"_s << u" paul "_s)
+        << QList<int>{6, 7, 5} << QList<int>{6, 7, 5} << u"REN\u00e9E"_s;
+}
+
+void TestReading::printsTheJsonOfAReading()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<int>, numbers);
+    QFETCH(QList<int>, shown);
+    QFETCH(QString, first);
+
+    const Run run = Program(arguments << u"--format"_s << u"json"_s, m_home->path());
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QJsonParseError error;
+    const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(json[u"name"][u"first"].toString(), first);
+    QCOMPARE(json[u"born"].toString(), arguments.at(5));
+
+    const char *keys[] = {"lifeJourney", "soul", "personality"};
+    for (int i = 0; i < 3; ++i) {
+        const QJsonObject category = json[QLatin1String(keys[i])].toObject();
+        const auto which = ReadingCategories[static_cast<std::size_t>(i)];
+        QCOMPARE(category[u"number"].toInt(), numbers[i]);
+        if (shown[i] < 0) {
+            QVERIFY(category[u"reading"].isNull());
+            continue;
+        }
+        const QJsonObject reading = category[u"reading"].toObject();
+        const CatalogueRecord *record
+            = FindCatalogueRecord(which, static_cast<std::int16_t>(shown[i]));
+        QCOMPARE(reading[u"number"].toInt(), shown[i]);
+        QCOMPARE(reading[u"primaryColor"].toString(), Str(record->PrimaryColor));
+        QCOMPARE(reading[u"secondaryColor"].toString(), Str(record->SecondaryColor));
+        QCOMPARE(reading[u"keywords"].toString(), Str(record->Keywords));
+        QCOMPARE(reading[u"primaryPicture"].toInt(), record->PrimaryPicture);
+        QCOMPARE(reading[u"secondaryPicture"].toInt(), record->SecondaryPicture);
+        QCOMPARE(reading[u"primaryDescription"].toString(), Str(record->PrimaryColorDesc));
+        QCOMPARE(reading[u"secondaryDescription"].toString(), Str(record->SecondaryColorDesc));
+        QCOMPARE(reading[u"introduction"].toString(), Str(CategoryIntro(which)));
+        QCOMPARE(reading[u"interpretation"].toString(), Str(record->Interpretation));
+    }
+    // Nothing of the windowed program ran: no settings, no lock.
+    QVERIFY(QDir(m_home->path()).isEmpty());
+}
+
+void TestReading::writesAPdfThatHoldsTheThreeReadings()
+{
+    const QString pdf = m_home->filePath(u"reading.pdf"_s);
+    const Run run = Program(Entries("john", "smith", "1999-11-29")
+                                << u"--format"_s << u"pdf"_s << u"--output"_s << pdf,
+                            m_home->path());
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.isEmpty());
+
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {pdf, u"-"_s});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    QVERIFY2(text.contains(u"A reading for JOHN SMITH, born 29 November 1999."), qPrintable(text));
+    const std::pair<ReadingCategory, int> readings[] = {{ReadingCategory::LifeJourney, 5},
+                                                        {ReadingCategory::Soul, 6},
+                                                        {ReadingCategory::Personality, 2}};
+    for (const auto &[category, number] : readings) {
+        QVERIFY(text.contains(Str(TabCaption(category)) + u' ' + QString::number(number)));
+        const CatalogueRecord *record
+            = FindCatalogueRecord(category, static_cast<std::int16_t>(number));
+        QVERIFY(text.contains(u"Primary Color: "_s + Str(record->PrimaryColor)));
+        QVERIFY(text.contains(Str(record->Interpretation).left(60)));
+    }
+}
+
+void TestReading::refusesWhatTheInputWindowRefuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    auto row = [](const char *name, const QStringList &arguments, const QString &message) {
+        QTest::newRow(name) << arguments << message;
+    };
+    row("no first name", {u"--last"_s, u"SMITH"_s, u"--born"_s, u"1999-11-29"_s},
+        u"Please Enter Your First Name"_s);
+    row("an empty last name", Entries("john", "", "1999-11-29"), u"Please Enter Your Last Name"_s);
+    row("no birth date", {u"--first"_s, u"A"_s, u"--last"_s, u"B"_s},
+        u"Please Specify Your Birth Date"_s);
+    row("a day no list offers", Entries("a", "b", "1999-11-32"),
+        u"Please Specify Your Birth Date"_s);
+    row("a thirteenth month", Entries("a", "b", "1999-13-01"),
+        u"Please Specify Your Birth Month"_s);
+    row("a year no list offers", Entries("a", "b", "1899-12-31"),
+        u"Please Specify Your Birth Year"_s);
+    row("29 February 1900", Entries("a", "b", "1900-02-29"),
+        u"Please Enter Correct Date Or Month!"_s);
+    row("31 April", Entries("a", "b", "2001-04-31"), u"Please Enter Correct Date Or Month !"_s);
+    row("a date not written YYYY-MM-DD", Entries("a", "b", "29/11/1999"),
+        u"The birth date must be written YYYY-MM-DD, not '29/11/1999'."_s);
+    row("an unknown option", Entries("a", "b", "1999-11-29") << u"--frist"_s,
+        u"Unknown option 'frist'."_s);
+    row("an unknown format", Entries("a", "b", "1999-11-29") << u"--format=doc"_s,
+        u"Unknown format 'doc': text, json or pdf."_s);
+    row("a PDF without a file", Entries("a", "b", "1999-11-29") << u"--format=pdf"_s,
+        u"A PDF needs --output FILE."_s);
+}
+
+void TestReading::refusesWhatTheInputWindowRefuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = Program(arguments, m_home->path());
+    QCOMPARE(run.status, 2);
+    QCOMPARE(run.err.section(u'\n', 0, 0), message);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(QDir(m_home->path()).isEmpty()); // nor any file, settings or lock
+}
+
+void TestReading::fitsTheLongestReadingOnTwoPages_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::newRow("A4") << QPageSize::A4;
+    QTest::newRow("Letter") << QPageSize::Letter;
+}
+
+void TestReading::fitsTheLongestReadingOnTwoPages()
+{
+    QFETCH(QPageSize::PageSizeId, paper);
+    // The number with the most text, in every category.
+    auto longest = [](ReadingCategory category) {
+        std::int16_t best = 1;
+        std::size_t most = 0;
+        for (std::int16_t n : CatalogueNumbers) {
+            const CatalogueRecord *r = FindCatalogueRecord(category, n);
+            const std::size_t size = r->PrimaryColorDesc.size() + r->SecondaryColorDesc.size()
+                + r->Keywords.size() + r->Interpretation.size();
+            if (size > most)
+                std::tie(best, most) = std::pair{n, size};
+        }
+        return best;
+    };
+    vorn::Reading reading;
+    reading.firstName = u"MARGARETHE ALEXANDRA"_s;
+    reading.middleName = u"KONSTANTINOPOULOU"_s;
+    reading.lastName = u"VAN DER WESTHUIZEN-MACGILLIVRAY"_s;
+    reading.born = QDate(1999, 11, 29);
+    reading.lifeJourney = longest(ReadingCategory::LifeJourney);
+    reading.soul = longest(ReadingCategory::Soul);
+    reading.personality = longest(ReadingCategory::Personality);
+    QPageLayout layout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16),
+                       QPageLayout::Millimeter);
+    const auto pages = readingPages(reading, layout);
+    QVERIFY2(pages->pageCount() <= 2, qPrintable(QString::number(pages->pageCount())));
+}
+
+QTEST_MAIN(TestReading)
+#include "tst_reading.moc"

@@ -107,7 +107,7 @@ int runCommandLine(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(
         applicationTitle()
-        + u": a colour-numerology reading of a name and a birth date.\n"
+        + u": a color numerology reading of a name and a birth date.\n"
           u"Without options it opens its windows; with them it writes one reading and ends."_s);
     parser.addHelpOption();
     parser.addVersionOption();

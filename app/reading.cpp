@@ -159,7 +159,7 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
 {
     auto document = std::make_unique<QTextDocument>();
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSizeF(9.5);
+    font.setPointSizeF(9);
     document->setDefaultFont(font);
     document->setDocumentMargin(0);
     // Lengths in pixels of 1/96 inch: the document is laid out at 96 dots per inch.

@@ -24,7 +24,10 @@ for file in \
     usr/share/icons/hicolor/16x16/apps/vorn-color-numerology.png \
     usr/share/icons/hicolor/32x32/apps/vorn-color-numerology.png \
     usr/share/icons/hicolor/48x48/apps/vorn-color-numerology.png \
-    usr/share/icons/hicolor/256x256/apps/vorn-color-numerology.png; do
+    usr/share/icons/hicolor/256x256/apps/vorn-color-numerology.png \
+    usr/share/doc/vorn-color-numerology/copyright \
+    usr/share/doc/vorn-color-numerology/changelog.gz \
+    usr/share/man/man1/vorn-color-numerology.1.gz; do
     [[ -s $tmp/root/$file ]] || fail "missing $file"
 done
 [[ -x $tmp/root/usr/bin/vorn-color-numerology ]] || fail "the program is not executable"
@@ -32,6 +35,17 @@ grep -qx 'Exec=vorn-color-numerology' "$tmp/root/usr/share/applications/$app_id.
     || fail "the menu entry does not start the program"
 desktop-file-validate "$tmp/root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null
+
+# The manual page is the command line's.
+manual=$(zcat "$tmp/root/usr/share/man/man1/vorn-color-numerology.1.gz" | sed 's/\\-/-/g')
+for option in --first --middle --last --born --format --output --help --version; do
+    grep -q -- "$option" <<<"$manual" || fail "the manual page does not mention $option"
+done
+# Debian's own checker finds nothing to say.
+lintian --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 \
+    || fail "lintian finds fault with the package: $(cat "$tmp/lintian.log")"
+echo "lintian reports nothing"
+[[ $(dpkg-deb -f "$deb" Recommends) == *xdg-utils* ]] || fail "Recommends lacks xdg-utils"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"

@@ -8,8 +8,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLibrary>
+#include <QPagedPaintDevice>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -179,12 +179,25 @@ void Application::saveReading()
 
 void Application::printReading()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(localePageSize());
-    printer.setDocName(applicationTitle());
-    QPrintDialog dialog(&printer, m_results.get());
-    if (dialog.exec() == QDialog::Accepted)
-        paintReading(m_reading, printer);
+    using Print = bool (*)(QWidget *, const QString &, const QPageSize &,
+                           void (*)(QPagedPaintDevice &, const void *), const void *);
+    const QString here = QCoreApplication::applicationDirPath();
+    QLibrary printing(here + QStringLiteral("/vorn-print"));
+    if (!printing.load())
+        printing.setFileName(here + QStringLiteral("/" VORN_PRINT_MODULE_DIR "/vorn-print"));
+    const auto print = reinterpret_cast<Print>(printing.resolve("vornPrint"));
+    if (!print) {
+        showMessage(m_results.get(),
+                    QStringLiteral("Printing is not available: ") + printing.errorString(),
+                    QMessageBox::Critical);
+        return;
+    }
+    print(
+        m_results.get(), applicationTitle(), localePageSize(),
+        [](QPagedPaintDevice &device, const void *reading) {
+            paintReading(*static_cast<const Reading *>(reading), device);
+        },
+        &m_reading);
 }
 
 void Application::copyReading()

@@ -183,6 +183,49 @@ def callgrind_count(subject, probe, sandbox, out_dir, stage):
     raise RuntimeError(f"no instruction total in {out_file}")
 
 
+COMMAND_LINE = [
+    ("text", "a reading as text, to standard output", ["--format", "text"]),
+    ("json", "a reading as JSON, to standard output", ["--format", "json"]),
+    ("pdf", "a reading as a PDF, to a file", ["--format", "pdf", "--output", "{out}"]),
+]
+
+
+def command_line_readings(program, sandbox, runs, callgrind):
+    """The wall time of one command-line reading, launch to exit, in each format, and its
+    instruction count under callgrind: no display, no window, nothing written but the output."""
+    env = {k: v for k, v in os.environ.items()
+           if not k.startswith(("QT_", "XDG_")) and k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    env.update(HOME=str(sandbox.home), XDG_CONFIG_HOME=str(sandbox.config),
+               XDG_RUNTIME_DIR=str(sandbox.runtime))
+    reading = ["--first", "john", "--last", "smith", "--born", "1999-11-29"]
+    rows = []
+    for key, caption, args in COMMAND_LINE:
+        command = [program, *reading,
+                   *[a.format(out=sandbox.home / "reading.pdf") for a in args]]
+        times = []
+        for _ in range(runs + 1):  # the first run warms the page cache
+            started = time.monotonic()
+            subprocess.run(command, env=env, stdout=subprocess.DEVNULL, check=True)
+            times.append((time.monotonic() - started) * 1000)
+        times = times[1:]
+        ir = ""
+        if callgrind:
+            out = sandbox.home / f"callgrind.{key}.out"
+            subprocess.run(["valgrind", "--tool=callgrind", f"--callgrind-out-file={out}",
+                            *command], env=env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL, check=True)
+            for line in out.read_text().splitlines():
+                if line.startswith("summary:") or line.startswith("totals:"):
+                    ir = f"{int(line.split()[1]) / 1e6:.1f}M"
+        rows.append((caption, statistics.median(times), min(times), max(times), ir))
+    lines = ["| command-line reading                  | ms, median [min..max]  | Ir     |",
+             "|---------------------------------------|------------------------|--------|"]
+    for caption, median, low, high, ir in rows:
+        lines.append(f"| {caption:<37} | {median:5.1f} [{low:.1f}..{high:.1f}]".ljust(66)
+                     + f"| {ir:<6} |")
+    return lines
+
+
 def spread(values):
     return statistics.median(values), min(values), max(values)
 
@@ -324,6 +367,11 @@ def main():
                 out += table(IR_FIGURES, counts, names)
                 out += ["", f"Profiles of the last round: {keep}/callgrind.<subject>."
                         "<startup|click>.out (callgrind_annotate --inclusive=yes <file>)"]
+            print("timing command-line readings ...", file=sys.stderr, flush=True)
+            out += ["", "## The command line: one reading from launch to exit, no display "
+                    f"({args.runs} runs each)", ""]
+            out += command_line_readings(subjects[0].command[0], sandbox, args.runs,
+                                         args.callgrind_runs > 0)
         finally:
             if xvfb:
                 xvfb.kill()

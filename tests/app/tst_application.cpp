@@ -99,6 +99,7 @@ private Q_SLOTS:
     void savesTheReadingAsAPdf_data();
     void savesTheReadingAsAPdf();
     void copiesTheReadingAsText();
+    void printsThroughThePlatformsPrintDialog();
 
 private:
     void start(double u = 0.99);
@@ -933,6 +934,23 @@ void TestApplication::copiesTheReadingAsText()
         QVERIFY(copied.contains(
             Str(FindCatalogueRecord(category, static_cast<std::int16_t>(number))->Interpretation)));
     }
+}
+
+void TestApplication::printsThroughThePlatformsPrintDialog()
+{
+    start();
+    readingOf(u"john"_s, QString(), u"SMITH"_s, 29, 11, 1999);
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        shown = QString::fromLatin1(dialog->metaObject()->className());
+        dialog->reject();
+    });
+    MessageBoxAnswerer answerer;
+    Control<QAction>("frmDisplay", "actPrintReading")->trigger();
+    QCOMPARE(shown, u"QPrintDialog"); // from the printing module, loaded now
+    QCOMPARE(answerer.seen.size(), 0);
 }
 
 QTEST_MAIN(TestApplication)

@@ -27,7 +27,8 @@ for file in \
     usr/share/icons/hicolor/256x256/apps/vorn-color-numerology.png \
     usr/share/doc/vorn-color-numerology/copyright \
     usr/share/doc/vorn-color-numerology/changelog.gz \
-    usr/share/man/man1/vorn-color-numerology.1.gz; do
+    usr/share/man/man1/vorn-color-numerology.1.gz \
+    usr/lib/vorn-color-numerology/modules/vorn-print.so; do
     [[ -s $tmp/root/$file ]] || fail "missing $file"
 done
 [[ -x $tmp/root/usr/bin/vorn-color-numerology ]] || fail "the program is not executable"

@@ -15,9 +15,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QWindow>
 #include <app/application.h>
 #include <app/cobrand.h>
+#include <app/reading.h>
 #include <catalogue/catalogue.h>
 #include <memory>
 #include <random>
@@ -100,6 +102,8 @@ private Q_SLOTS:
     void savesTheReadingAsAPdf();
     void copiesTheReadingAsText();
     void printsThroughThePlatformsPrintDialog();
+    void fitsTheLongestReadingOnTwoPages_data();
+    void fitsTheLongestReadingOnTwoPages();
 
 private:
     void start(double u = 0.99);
@@ -951,6 +955,43 @@ void TestApplication::printsThroughThePlatformsPrintDialog()
     Control<QAction>("frmDisplay", "actPrintReading")->trigger();
     QCOMPARE(shown, u"QPrintDialog"); // from the printing module, loaded now
     QCOMPARE(answerer.seen.size(), 0);
+}
+
+void TestApplication::fitsTheLongestReadingOnTwoPages_data()
+{
+    QTest::addColumn<QPageSize::PageSizeId>("paper");
+    QTest::newRow("A4") << QPageSize::A4;
+    QTest::newRow("Letter") << QPageSize::Letter;
+}
+
+void TestApplication::fitsTheLongestReadingOnTwoPages()
+{
+    QFETCH(QPageSize::PageSizeId, paper);
+    // The number with the most text, in every category.
+    auto longest = [](ReadingCategory category) {
+        std::int16_t best = 1;
+        std::size_t most = 0;
+        for (std::int16_t n : CatalogueNumbers) {
+            const CatalogueRecord *r = FindCatalogueRecord(category, n);
+            const std::size_t size = r->PrimaryColorDesc.size() + r->SecondaryColorDesc.size()
+                + r->Keywords.size() + r->Interpretation.size();
+            if (size > most)
+                std::tie(best, most) = std::pair{n, size};
+        }
+        return best;
+    };
+    vorn::Reading reading;
+    reading.firstName = u"MARGARETHE ALEXANDRA"_s;
+    reading.middleName = u"KONSTANTINOPOULOU"_s;
+    reading.lastName = u"VAN DER WESTHUIZEN-MACGILLIVRAY"_s;
+    reading.born = QDate(1999, 11, 29);
+    reading.lifeJourney = longest(ReadingCategory::LifeJourney);
+    reading.soul = longest(ReadingCategory::Soul);
+    reading.personality = longest(ReadingCategory::Personality);
+    QPageLayout layout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16),
+                       QPageLayout::Millimeter);
+    const auto pages = readingPages(reading, layout);
+    QVERIFY2(pages->pageCount() <= 2, qPrintable(QString::number(pages->pageCount())));
 }
 
 QTEST_MAIN(TestApplication)

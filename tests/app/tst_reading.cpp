@@ -1,4 +1,4 @@
-// A reading kept: from the command line as text, JSON or PDF, and laid out for paper.
+// A reading kept, from the command line: as text, JSON or PDF, without any window.
 
 #include "uitesting.h"
 
@@ -9,8 +9,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextDocument>
-#include <app/reading.h>
 #include <catalogue/catalogue.h>
 
 using namespace vorn;
@@ -64,8 +62,6 @@ private Q_SLOTS:
     void writesAPdfThatHoldsTheThreeReadings();
     void refusesWhatTheInputWindowRefuses_data();
     void refusesWhatTheInputWindowRefuses();
-    void fitsTheLongestReadingOnTwoPages_data();
-    void fitsTheLongestReadingOnTwoPages();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -224,42 +220,5 @@ void TestReading::refusesWhatTheInputWindowRefuses()
     QVERIFY(QDir(m_home->path()).isEmpty()); // nor any file, settings or lock
 }
 
-void TestReading::fitsTheLongestReadingOnTwoPages_data()
-{
-    QTest::addColumn<QPageSize::PageSizeId>("paper");
-    QTest::newRow("A4") << QPageSize::A4;
-    QTest::newRow("Letter") << QPageSize::Letter;
-}
-
-void TestReading::fitsTheLongestReadingOnTwoPages()
-{
-    QFETCH(QPageSize::PageSizeId, paper);
-    // The number with the most text, in every category.
-    auto longest = [](ReadingCategory category) {
-        std::int16_t best = 1;
-        std::size_t most = 0;
-        for (std::int16_t n : CatalogueNumbers) {
-            const CatalogueRecord *r = FindCatalogueRecord(category, n);
-            const std::size_t size = r->PrimaryColorDesc.size() + r->SecondaryColorDesc.size()
-                + r->Keywords.size() + r->Interpretation.size();
-            if (size > most)
-                std::tie(best, most) = std::pair{n, size};
-        }
-        return best;
-    };
-    vorn::Reading reading;
-    reading.firstName = u"MARGARETHE ALEXANDRA"_s;
-    reading.middleName = u"KONSTANTINOPOULOU"_s;
-    reading.lastName = u"VAN DER WESTHUIZEN-MACGILLIVRAY"_s;
-    reading.born = QDate(1999, 11, 29);
-    reading.lifeJourney = longest(ReadingCategory::LifeJourney);
-    reading.soul = longest(ReadingCategory::Soul);
-    reading.personality = longest(ReadingCategory::Personality);
-    QPageLayout layout(QPageSize(paper), QPageLayout::Portrait, QMarginsF(18, 16, 18, 16),
-                       QPageLayout::Millimeter);
-    const auto pages = readingPages(reading, layout);
-    QVERIFY2(pages->pageCount() <= 2, qPrintable(QString::number(pages->pageCount())));
-}
-
-QTEST_MAIN(TestReading)
+QTEST_GUILESS_MAIN(TestReading)
 #include "tst_reading.moc"

@@ -57,10 +57,8 @@ std::optional<ReadingEntries> dateEntries(const QString &born)
               day = match.captured(3).toInt();
     if (day >= 1 && day <= 31)
         entries.day = QString::number(day);
-    if (month >= 1 && month <= 12) {
-        const std::string_view name = MonthNames[static_cast<std::size_t>(month - 1)];
-        entries.month = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    }
+    if (month >= 1 && month <= 12)
+        entries.month = monthName(month);
     if (year >= 1900 && year <= 2050)
         entries.year = QString::number(year);
     return entries;

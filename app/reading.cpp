@@ -8,7 +8,6 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QTextDocument>
-#include <algorithm>
 #include <array>
 #include <catalogue/catalogue.h>
 #include <windows/captions.h>
@@ -20,11 +19,6 @@ using namespace Qt::StringLiterals;
 namespace vorn {
 
 namespace {
-
-QString Str(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string_view View(const QByteArray &bytes)
 {
@@ -40,7 +34,7 @@ struct Section
 
     // A number that has a reading: all but the Life Journey and Soul Numbers of 0.
     bool hasReading() const { return fill.PrimaryPicture.has_value(); }
-    QString number() const { return Str(*fill.NumberCaption); }
+    QString number() const { return fromUtf8(*fill.NumberCaption); }
 };
 
 std::array<Section, 3> Sections(const Reading &reading)
@@ -65,8 +59,7 @@ QString FullName(const Reading &reading)
 
 QString BirthDate(const Reading &reading)
 {
-    const std::string_view month = MonthNames[static_cast<std::size_t>(reading.born.month() - 1)];
-    return QString::number(reading.born.day()) + u' ' + Str(month) + u' '
+    return QString::number(reading.born.day()) + u' ' + monthName(reading.born.month()) + u' '
         + QString::number(reading.born.year());
 }
 
@@ -83,14 +76,12 @@ Reading makeReading(const ReadingEntries &entries)
                      last = entries.lastName.toUtf8();
     const QByteArray day = entries.day.toUtf8(), month = entries.month.toUtf8(),
                      year = entries.year.toUtf8();
-    const auto monthNumber
-        = std::find(MonthNames.begin(), MonthNames.end(), View(month)) - MonthNames.begin() + 1;
 
     Reading reading;
     reading.firstName = entries.firstName;
     reading.middleName = entries.middleName;
     reading.lastName = entries.lastName;
-    reading.born = QDate(entries.year.toInt(), static_cast<int>(monthNumber), entries.day.toInt());
+    reading.born = QDate(entries.year.toInt(), monthNumber(entries.month), entries.day.toInt());
     reading.lifeJourney = ComputeLifeJourneyNumber(View(day), View(month), View(year));
     reading.soul = ComputeSoulNumber(View(first), View(middle), View(last));
     reading.personality = ComputePersonalityNumber(View(first), View(middle), View(last));
@@ -103,16 +94,16 @@ QString readingText(const Reading &reading)
         + BirthDate(reading) + u".\n";
     for (const Section &section : Sections(reading)) {
         const TabFill &fill = section.fill;
-        text += u"\n\n" + Str(TabCaption(section.category)) + u": " + section.number() + u'\n';
+        text += u"\n\n" + fromUtf8(TabCaption(section.category)) + u": " + section.number() + u'\n';
         if (section.hasReading()) {
-            text += u"\nPrimary Color: " + Str(*fill.PrimaryColor) + u'\n'
-                + Str(*fill.PrimaryColorDesc) + u"\n\nSecondary Color: " + Str(*fill.SecondaryColor)
-                + u'\n' + Str(*fill.SecondaryColorDesc) + u"\n\nKeywords: " + Str(*fill.Keywords)
-                + u'\n';
+            text += u"\nPrimary Color: " + fromUtf8(*fill.PrimaryColor) + u'\n'
+                + fromUtf8(*fill.PrimaryColorDesc) + u"\n\nSecondary Color: "
+                + fromUtf8(*fill.SecondaryColor) + u'\n' + fromUtf8(*fill.SecondaryColorDesc)
+                + u"\n\nKeywords: " + fromUtf8(*fill.Keywords) + u'\n';
         }
-        text += u'\n' + Str(CategoryIntro(section.category)) + u'\n';
+        text += u'\n' + fromUtf8(CategoryIntro(section.category)) + u'\n';
         if (!fill.Interpretation.empty())
-            text += u'\n' + Str(fill.Interpretation) + u'\n';
+            text += u'\n' + fromUtf8(fill.Interpretation) + u'\n';
     }
     return text;
 }
@@ -129,15 +120,15 @@ QByteArray readingJson(const Reading &reading)
         const TabFill &fill = section.fill;
         shown[u"reading"_s] = QJsonObject{
             {u"number"_s, section.number().toInt()},
-            {u"primaryColor"_s, Str(*fill.PrimaryColor)},
-            {u"secondaryColor"_s, Str(*fill.SecondaryColor)},
-            {u"keywords"_s, Str(*fill.Keywords)},
+            {u"primaryColor"_s, fromUtf8(*fill.PrimaryColor)},
+            {u"secondaryColor"_s, fromUtf8(*fill.SecondaryColor)},
+            {u"keywords"_s, fromUtf8(*fill.Keywords)},
             {u"primaryPicture"_s, *fill.PrimaryPicture},
             {u"secondaryPicture"_s, *fill.SecondaryPicture},
-            {u"primaryDescription"_s, Str(*fill.PrimaryColorDesc)},
-            {u"secondaryDescription"_s, Str(*fill.SecondaryColorDesc)},
-            {u"introduction"_s, Str(CategoryIntro(section.category))},
-            {u"interpretation"_s, Str(fill.Interpretation)},
+            {u"primaryDescription"_s, fromUtf8(*fill.PrimaryColorDesc)},
+            {u"secondaryDescription"_s, fromUtf8(*fill.SecondaryColorDesc)},
+            {u"introduction"_s, fromUtf8(CategoryIntro(section.category))},
+            {u"interpretation"_s, fromUtf8(fill.Interpretation)},
         };
         return shown;
     };
@@ -182,27 +173,27 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
                            std::string_view description) {
         return QStringLiteral("<table cellspacing=\"0\"><tr><td>%1</td><td><b>%2:</b> %3</td></tr>"
                               "</table><p>%4</p>")
-            .arg(swatch(picture), QLatin1String(caption), Str(name).toHtmlEscaped(),
-                 Str(description).toHtmlEscaped());
+            .arg(swatch(picture), QLatin1String(caption), fromUtf8(name).toHtmlEscaped(),
+                 fromUtf8(description).toHtmlEscaped());
     };
 
     QString html = u"<h1>" + applicationTitle() + u"</h1><p class=\"person\">A reading for <b>"
         + FullName(reading).toHtmlEscaped() + u"</b>, born " + BirthDate(reading) + u".</p>";
     for (const Section &section : Sections(reading)) {
         const TabFill &fill = section.fill;
-        html += u"<h2>" + Str(TabCaption(section.category)) + u" &nbsp;" + section.number()
+        html += u"<h2>" + fromUtf8(TabCaption(section.category)) + u" &nbsp;" + section.number()
             + u"</h2>";
         if (section.hasReading()) {
             html += color("Primary Color", *fill.PrimaryPicture, *fill.PrimaryColor,
                           *fill.PrimaryColorDesc)
                 + color("Secondary Color", *fill.SecondaryPicture, *fill.SecondaryColor,
                         *fill.SecondaryColorDesc)
-                + u"<p><b>Keywords:</b> " + Str(*fill.Keywords).toHtmlEscaped() + u"</p>";
+                + u"<p><b>Keywords:</b> " + fromUtf8(*fill.Keywords).toHtmlEscaped() + u"</p>";
         }
-        html += u"<p class=\"intro\">" + Str(CategoryIntro(section.category)).toHtmlEscaped()
+        html += u"<p class=\"intro\">" + fromUtf8(CategoryIntro(section.category)).toHtmlEscaped()
             + u"</p>";
         if (!fill.Interpretation.empty())
-            html += u"<p>" + Str(fill.Interpretation).toHtmlEscaped() + u"</p>";
+            html += u"<p>" + fromUtf8(fill.Interpretation).toHtmlEscaped() + u"</p>";
     }
     document->setHtml(html);
     return document;

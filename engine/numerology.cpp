@@ -119,13 +119,19 @@ EngineNumber ConsonantValue(char c)
     return IsUpperLetter(c) ? ConsonantValues[static_cast<std::size_t>(c - 'A')] : EngineNumber{0};
 }
 
-EngineNumber MonthValue(std::string_view monthName)
+EngineNumber MonthNumber(std::string_view monthName)
 {
     for (std::size_t i = 0; i < MonthNames.size(); ++i) {
         if (monthName == MonthNames[i])
-            return static_cast<EngineNumber>(i % 9 + 1);
+            return static_cast<EngineNumber>(i + 1);
     }
     return 0;
+}
+
+EngineNumber MonthValue(std::string_view monthName)
+{
+    const EngineNumber month = MonthNumber(monthName);
+    return month == 0 ? EngineNumber{0} : static_cast<EngineNumber>((month - 1) % 9 + 1);
 }
 
 EngineNumber ComputeLifeJourneyNumber(std::string_view day, std::string_view month,

@@ -50,6 +50,9 @@ inline constexpr std::array<std::string_view, 12> MonthNames = {
     "July",    "August",   "September", "October", "November", "December",
 };
 
+// 1 to 12 for the month names in calendar order; 0 for any other text (exact, case-sensitive).
+EngineNumber MonthNumber(std::string_view monthName);
+
 // 1 to 9 for the month names "January" to "September", 1, 2, 3 for "October" to "December";
 // 0 for any other text. The match is exact and case-sensitive.
 EngineNumber MonthValue(std::string_view monthName);

@@ -1,9 +1,24 @@
 #include "entries.h"
 
-#include <algorithm>
 #include <engine/numerology.h>
 
 namespace vorn {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString monthName(int month)
+{
+    return fromUtf8(MonthNames.at(static_cast<std::size_t>(month - 1)));
+}
+
+int monthNumber(const QString &name)
+{
+    const QByteArray utf8 = name.toUtf8();
+    return MonthNumber({utf8.constData(), static_cast<std::size_t>(utf8.size())});
+}
 
 QString typedCapitals(QString text)
 {
@@ -34,10 +49,7 @@ std::optional<EntryProblem> validateInput(const ReadingEntries &entries)
     }
 
     // Month and day by their places in the pick lists.
-    const QByteArray monthName = entries.month.toUtf8();
-    const auto month = std::find(MonthNames.begin(), MonthNames.end(),
-                                 std::string_view(monthName.constData(), monthName.size()))
-        - MonthNames.begin() + 1;
+    const int month = monthNumber(entries.month);
     const int day = entries.day.toInt();
     const int year = entries.year.toInt();
     const bool leapYear = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

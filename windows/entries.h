@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <optional>
+#include <string_view>
 
 namespace vorn {
 
@@ -17,6 +18,15 @@ struct ReadingEntries
     QString month;
     QString year;
 };
+
+// A UTF-8 text of the engine or the catalogue as a QString.
+QString fromUtf8(std::string_view text);
+
+// The English name of month 1 to 12, as the pick list offers it.
+QString monthName(int month);
+
+// The month pick list's place (1 to 12) of a month's name; 0 for any other text.
+int monthNumber(const QString &name);
 
 // What typing text into a name box gives: a to z become A to Z, every other character stays.
 QString typedCapitals(QString text);

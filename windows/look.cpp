@@ -31,54 +31,50 @@ Face installedOr(const QString &designed, const QString &standIn)
     return {standIn, families.contains(standIn)};
 }
 
-const Face &verdana()
+// The face of a role: Verdana's or the dialog face's, each decided once.
+const Face &faceOf(FontRole role)
 {
-    static const Face face = installedOr(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-    return face;
-}
-
-const Face &dialog()
-{
-    static const Face face
+    static const Face verdana
+        = installedOr(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    static const Face dialog
         = installedOr(QStringLiteral("MS Sans Serif"), QStringLiteral("Carlito"));
-    return face;
+    return role >= FontRole::Dialog ? dialog : verdana;
 }
 
 } // namespace
 
 bool isFaceInstalled(FontRole role)
 {
-    return role >= FontRole::Dialog ? dialog().installed : verdana().installed;
+    return faceOf(role).installed;
 }
 
 QFont designFont(FontRole role)
 {
     struct Size
     {
-        bool verdana;
         qreal points;
         bool bold;
         bool underline;
     };
     static constexpr Size Sizes[] = {
-        {true, 8.25, false, false}, // Text
-        {true, 8.25, true, false}, // Bold
-        {true, 8.25, false, true}, // Link
-        {true, 8.25, true, true}, // BoldLink
-        {true, 9, false, true}, // Banner
-        {true, 9, false, false}, // Panel
-        {true, 9, true, true}, // PanelLink
-        {true, 9.75, true, false}, // Heading
-        {true, 14.25, true, false}, // Number
-        {true, 14.25, false, false}, // LargeLink
-        {false, 8.25, false, false}, // Dialog
-        {false, 18, false, false}, // DialogTitle
+        {8.25, false, false}, // Text
+        {8.25, true, false}, // Bold
+        {8.25, false, true}, // Link
+        {8.25, true, true}, // BoldLink
+        {9, false, true}, // Banner
+        {9, false, false}, // Panel
+        {9, true, true}, // PanelLink
+        {9.75, true, false}, // Heading
+        {14.25, true, false}, // Number
+        {14.25, false, false}, // LargeLink
+        {8.25, false, false}, // Dialog
+        {18, false, false}, // DialogTitle
     };
-    const Size &face = Sizes[static_cast<int>(role)];
-    QFont font(face.verdana ? verdana().family : dialog().family);
-    font.setPointSizeF(face.points);
-    font.setBold(face.bold);
-    font.setUnderline(face.underline);
+    const Size &size = Sizes[static_cast<int>(role)];
+    QFont font(faceOf(role).family);
+    font.setPointSizeF(size.points);
+    font.setBold(size.bold);
+    font.setUnderline(size.underline);
     return font;
 }
 

@@ -175,8 +175,8 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
     QStringList days, months, years;
     for (int day = 1; day <= 31; ++day)
         days << QString::number(day);
-    for (std::string_view month : MonthNames)
-        months << QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size()));
+    for (int month = 1; month <= 12; ++month)
+        months << monthName(month);
     for (int year = 1900; year <= 2050; ++year)
         years << QString::number(year);
     m_cboMonth = pickList("cboMonth", "Birth Month", months, 120, 1455);

@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "captions.h"
+#include "entries.h"
 #include "frame.h"
 #include "geometry.h"
 #include "imagelist.h"
@@ -18,11 +19,6 @@
 namespace vorn {
 
 namespace {
-
-QString Str(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Control names and the places where the three tabs differ.
 struct TabDesign
@@ -143,7 +139,7 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     for (ReadingCategory category : ReadingCategories) {
         const auto index = static_cast<std::size_t>(category);
         m_pages[index] = buildTab(category, m_tabs[index]);
-        tabs->addTab(m_pages[index], Str(TabCaption(category)));
+        tabs->addTab(m_pages[index], fromUtf8(TabCaption(category)));
     }
     tabs->setCurrentIndex(static_cast<int>(ReadingCategory::Personality));
 
@@ -178,7 +174,7 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
 
     tab.number = makeLabel(frame, d.number, QLatin1String(d.number), FontRole::Number, Blue);
     place(tab.number, d.valueLeft, 240, d.numberWidth, 345);
-    caption(d.numberCaption, Str(TabCaption(category)), 315, tab.number);
+    caption(d.numberCaption, fromUtf8(TabCaption(category)), 315, tab.number);
 
     tab.primaryColor = value(d.primaryColor, 675, 4140, 225);
     caption(d.primaryCaption, QStringLiteral("Primary Color"), 675, tab.primaryColor);
@@ -197,7 +193,7 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
     tab.keywords = value(d.keywords, 2955, 4515, 615);
     caption(d.keywordsCaption, QStringLiteral("Keywords"), 2955, tab.keywords);
     // Until a reading writes it, the keywords label shows the line of the number 1.
-    tab.keywords->setText(Str(FindCatalogueRecord(category, 1)->Keywords));
+    tab.keywords->setText(fromUtf8(FindCatalogueRecord(category, 1)->Keywords));
     tab.keywords->setWordWrap(true);
 
     tab.interpretation = makeLockedBox(d.interpretation, "Interpretation", frame);
@@ -262,29 +258,29 @@ void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t 
     const TabFill fill = DecideTabFill(category, number);
     const Tab &tab = m_tabs[static_cast<std::size_t>(category)];
     if (fill.NumberCaption)
-        tab.number->setText(Str(*fill.NumberCaption));
+        tab.number->setText(fromUtf8(*fill.NumberCaption));
     if (fill.PrimaryColor)
-        tab.primaryColor->setText(Str(*fill.PrimaryColor));
+        tab.primaryColor->setText(fromUtf8(*fill.PrimaryColor));
     if (fill.PrimaryColorDesc)
-        tab.primaryColorDesc->setPlainText(Str(*fill.PrimaryColorDesc));
+        tab.primaryColorDesc->setPlainText(fromUtf8(*fill.PrimaryColorDesc));
     // A swatch is named by the colour it shows.
     if (fill.PrimaryPicture) {
         tab.primaryPicture->setPixmap(images.picture(*fill.PrimaryPicture));
-        tab.primaryPicture->setAccessibleName(Str(PictureColorName(*fill.PrimaryPicture)));
+        tab.primaryPicture->setAccessibleName(fromUtf8(PictureColorName(*fill.PrimaryPicture)));
     }
     if (fill.SecondaryPicture) {
         tab.secondaryPicture->setPixmap(images.picture(*fill.SecondaryPicture));
-        tab.secondaryPicture->setAccessibleName(Str(PictureColorName(*fill.SecondaryPicture)));
+        tab.secondaryPicture->setAccessibleName(fromUtf8(PictureColorName(*fill.SecondaryPicture)));
     }
     if (fill.SecondaryColorDesc)
-        tab.secondaryColorDesc->setPlainText(Str(*fill.SecondaryColorDesc));
+        tab.secondaryColorDesc->setPlainText(fromUtf8(*fill.SecondaryColorDesc));
     if (fill.SecondaryColor)
-        tab.secondaryColor->setText(Str(*fill.SecondaryColor));
+        tab.secondaryColor->setText(fromUtf8(*fill.SecondaryColor));
     if (fill.Keywords)
-        tab.keywords->setText(Str(*fill.Keywords));
+        tab.keywords->setText(fromUtf8(*fill.Keywords));
 
     // The box shows the start of the text with its scroll bar at the top.
-    tab.interpretation->setPlainText(Str(fill.InterpretationText));
+    tab.interpretation->setPlainText(fromUtf8(fill.InterpretationText));
     QTextCursor caret = tab.interpretation->textCursor();
     caret.movePosition(QTextCursor::Start);
     tab.interpretation->setTextCursor(caret);

@@ -9,7 +9,8 @@ PROGRAM := $(BUILD_DIR)/vorn-color-numerology
 PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
               qt6-qpa-plugins fonts-dejavu-core fonts-crosextra-carlito help2man
 PKGS_TEST := $(PKGS_BUILD) clang-format desktop-file-utils appstream dpkg-dev file xvfb xauth \
-             x11vnc dbus-daemon at-spi2-core python3-pyatspi lintian poppler-utils
+             x11vnc dbus-daemon at-spi2-core python3-pyatspi lintian poppler-utils \
+             orca speech-dispatcher xdotool openbox
 PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc dbus-daemon
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth poppler-utils
 PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3

@@ -38,9 +38,7 @@ Application::~Application() = default;
 
 bool Application::startUpSequence()
 {
-    // Menus and message boxes in the classic dialog face, as every window's unlisted text: the
-    // fixed windows then look alike on every desktop.
-    QApplication::setFont(designFont(FontRole::Dialog));
+    setUpApplicationLook();
     m_instance = std::make_unique<SingleInstance>(m_env.lockPath);
     if (m_instance->anotherCopyIsRunning()) {
         showMessage(nullptr, QStringLiteral("Application is already running"),
@@ -162,7 +160,7 @@ void Application::saveReading()
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
     const QString path = QFileDialog::getSaveFileName(
-        m_results.get(), QStringLiteral("Save reading as PDF"),
+        m_results.get(), QStringLiteral("Save Reading as PDF"),
         folder + u'/' + readingFileName(m_reading), QStringLiteral("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;

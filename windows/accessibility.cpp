@@ -1,10 +1,16 @@
 #include "accessibility.h"
 
 #include "linklabel.h"
+#include "picklist.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QShortcut>
+#include <QTabWidget>
 
 namespace vorn {
 
@@ -45,6 +51,93 @@ public:
     }
 };
 
+// A pick list as Qt presents a combo box (its value as its name, its list as its one child,
+// actions to open the list), which also shows its value as text: where Orca finds no selection
+// to read the value from, it reads the text.
+class PickListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit PickListAccessible(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::ComboBox)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface *child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if ((t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            || t == QAccessible::Value)
+            return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (list()->view()->isVisible())
+                list()->hidePopup();
+            else
+                list()->showPopup();
+        }
+    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+    // The value as read-only text, with no caret and nothing selected.
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QString text(int startOffset, int endOffset) const override
+    {
+        return list()->currentText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    const PickList *list() const { return static_cast<const PickList *>(widget()); }
+    PickList *list() { return static_cast<PickList *>(widget()); }
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
@@ -53,6 +146,12 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (className == u"vorn::LinkLabel" || className == u"vorn::ClickableLabel"
         || className == u"vorn::LinkCheckBox")
         return new LinkAccessible(widget);
+    if (className == u"vorn::PickList")
+        return new PickListAccessible(widget);
+    // The pages of a tab control lie in a stack that is only there for the layout: heard as a
+    // nameless "layered pane" between a tab and its controls, it would say nothing of use.
+    if (className == u"QStackedWidget" && qobject_cast<QTabWidget *>(widget->parentWidget()))
+        return new QAccessibleWidget(widget, QAccessible::Pane);
     if (className == u"vorn::ResultsWindow" || className == u"vorn::SupportWindow")
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
@@ -86,6 +185,18 @@ void installAccessibleInterfaces()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void menuOnShiftF10(QWidget *window)
+{
+    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), window);
+    QObject::connect(shiftF10, &QShortcut::activated, window, [window] {
+        QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+        // Where the Menu key opens it: at the caret, or where the control's input would go.
+        const QPoint at = target->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, at, target->mapToGlobal(at));
+        QCoreApplication::sendEvent(target, &event);
+    });
 }
 
 void pressOnEnter(std::initializer_list<QAbstractButton *> buttons)

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 class QAbstractButton;
+class QWidget;
 
 namespace vorn {
 
@@ -15,5 +16,8 @@ void installAccessibleInterfaces();
 
 // Enter and Return press each of these buttons while it has the focus, as Space does.
 void pressOnEnter(std::initializer_list<QAbstractButton *> buttons);
+
+// Shift+F10 asks the focused control of window for its context menu, as the Menu key does.
+void menuOnShiftF10(QWidget *window);
 
 } // namespace vorn

@@ -2,6 +2,7 @@
 
 #include "look.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace vorn {
@@ -31,6 +32,30 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         Q_EMIT clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (!(event->modifiers() & ~Qt::KeypadModifier)) {
+            event->accept();
+            Q_EMIT clicked();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    drawTextFocus(this);
 }
 
 LinkLabel *makeOfferLabel(const char *name, const QString &caption, QWidget *parent)

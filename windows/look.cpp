@@ -4,9 +4,14 @@
 #include "captions.h"
 #include "geometry.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPalette>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QWidget>
 
 namespace vorn {
@@ -107,6 +112,54 @@ QPalette designPalette()
     return palette;
 }
 
+namespace {
+
+// Menus and message boxes are windows of their own: they take nothing from the window they
+// belong to, and class palettes do not outlast a desktop's palette. Each takes the design's
+// palette as it is readied to be shown. A pick list's open list takes a menu's palette.
+class DialogPalettes : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish
+            && (qobject_cast<QMenu *>(watched) || qobject_cast<QMessageBox *>(watched)))
+            static_cast<QWidget *>(watched)->setPalette(designPalette());
+        return false;
+    }
+};
+
+} // namespace
+
+void setUpApplicationLook()
+{
+    QApplication::setFont(designFont(FontRole::Dialog));
+    static DialogPalettes *palettes = nullptr;
+    if (!palettes) {
+        palettes = new DialogPalettes(qApp);
+        qApp->installEventFilter(palettes);
+    }
+}
+
+void drawTextFocus(QLabel *label)
+{
+    if (!label->hasFocus())
+        return;
+    QStylePainter painter(label);
+    QStyleOptionFocusRect option;
+    option.initFrom(label);
+    const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+    option.rect = label->fontMetrics()
+                      .boundingRect(label->contentsRect(), flags, label->text())
+                      .adjusted(-2, -1, 2, 1)
+                      .intersected(label->rect());
+    option.backgroundColor = label->palette().color(label->backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 void setUpWindow(QWidget *window, const char *name, FontRole font)
 {
     installAccessibleInterfaces();
@@ -118,6 +171,7 @@ void setUpWindow(QWidget *window, const char *name, FontRole font)
                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFont(designFont(font));
     window->setPalette(designPalette());
+    menuOnShiftF10(window);
     centreWhenFirstShown(window);
 }
 

@@ -46,6 +46,15 @@ QPalette designPalette();
 // The program's icon.
 QIcon programIcon();
 
+// For what the windows' own set-up cannot reach: menus, message boxes and the lists that pick
+// lists open are windows of their own. They take the dialog face and the design's palette here,
+// for the whole program and whatever the desktop's theme; only the platform's own file and
+// print dialogs follow the desktop. Once, at start-up, before any window.
+void setUpApplicationLook();
+
+// Draws the style's focus frame around the text of a label that has the keyboard focus.
+void drawTextFocus(QLabel *label);
+
 // Names a top-level window, gives it the program's caption and icon, a close box without
 // minimize and maximize buttons, the design's palette and font, and a place in the middle of
 // the screen when first shown.

@@ -7,6 +7,7 @@
 #include "linklabel.h"
 #include "look.h"
 #include "messages.h"
+#include "picklist.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -64,7 +65,6 @@ void MainWindow::buildMenus()
         QMenu *menu = menuBar()->addMenu(caption);
         menu->setObjectName(QLatin1String(name));
         menu->menuAction()->setObjectName(QLatin1String(name));
-        menu->setPalette(designPalette()); // a pop-up takes nothing from the window's palette
         return menu;
     };
     auto link = [this](QAction *action, Page page) {
@@ -80,6 +80,8 @@ void MainWindow::buildMenus()
     QMenu *help = addMenu("mnuHelp", QStringLiteral("&Help"));
     link(addItem(help, "mnuOnline", QStringLiteral("&Online Help")), Page::HelpPage);
     link(addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), Page::HomePage);
+    // The co-branding offer's page, which its label alone opens otherwise, from the keyboard.
+    link(addItem(help, "mnuCoBrand", QStringLiteral("Co-&Brand This Software")), Page::CoBrandPage);
     help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     link(addItem(help, "mnuUpdate", QStringLiteral("&Check for Software Update")),
          Page::DownloadPage);
@@ -159,7 +161,7 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
 
     auto pickList = [fraBirthDay](const char *name, const char *spoken, const QStringList &entries,
                                   int left, int width) {
-        auto *list = new QComboBox(fraBirthDay);
+        auto *list = new PickList(fraBirthDay);
         list->setObjectName(QLatin1String(name));
         // No caption stands beside a pick list; an unseen one names it to a screen reader
         // (which hears a pick list's value as its name).

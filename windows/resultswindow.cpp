@@ -11,9 +11,13 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace vorn {
@@ -103,6 +107,22 @@ constexpr std::array<TabDesign, 3> Designs = {{
      .secondaryTop = 1875},
 }};
 
+// A value of the reading that the keyboard can reach, so that a screen reader speaks it with
+// its caption; its text can be selected and copied from the keyboard. Only the keyboard takes
+// it in, and it shows that it has the focus as a button does.
+class ValueLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        drawTextFocus(this);
+    }
+};
+
 QPlainTextEdit *makeLockedBox(const char *name, const char *spoken, QWidget *parent)
 {
     auto *box = new QPlainTextEdit(parent);
@@ -132,7 +152,7 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     place(label61, 120, 180, 7215, 315);
     connect(label61, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
 
-    auto *tabs = new QTabWidget(this);
+    auto *tabs = m_tabWidget = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab1"));
     tabs->setUsesScrollButtons(false);
     place(tabs, 0, 720, 7455, 5775);
@@ -142,6 +162,15 @@ ResultsWindow::ResultsWindow(QWidget *parent)
         tabs->addTab(m_pages[index], fromUtf8(TabCaption(category)));
     }
     tabs->setCurrentIndex(static_cast<int>(ReadingCategory::Personality));
+    // Ctrl+Tab and Ctrl+Shift+Tab turn the tabs from within; so do Ctrl+Page Down and Up.
+    for (const auto &[keys, step] :
+         {std::pair{Qt::CTRL | Qt::Key_PageDown, 1}, std::pair{Qt::CTRL | Qt::Key_PageUp, -1}}) {
+        auto *turn = new QShortcut(QKeySequence(keys), tabs);
+        turn->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(turn, &QShortcut::activated, tabs, [tabs, step = step] {
+            tabs->setCurrentIndex((tabs->currentIndex() + step + tabs->count()) % tabs->count());
+        });
+    }
 
     buildOfferFrame();
     buildKeepingActions();
@@ -161,9 +190,10 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
         placeAt(label, 120, top);
         label->setBuddy(value);
     };
-    auto value = [frame, &d](const char *name, int top, int width, int height) {
-        QLabel *label = makeLabel(frame, name, QLatin1String(name), FontRole::Bold, Red);
-        place(label, d.valueLeft, top, width, height);
+    auto value = [frame, &d](const char *name, FontRole font, const QColor &color) {
+        QLabel *label = makeLabel<ValueLabel>(frame, name, QLatin1String(name), font, color);
+        label->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+        label->setFocusPolicy(Qt::TabFocus);
         return label;
     };
     auto picture = [frame](const char *name, int top) {
@@ -172,25 +202,28 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
         return label;
     };
 
-    tab.number = makeLabel(frame, d.number, QLatin1String(d.number), FontRole::Number, Blue);
+    tab.number = value(d.number, FontRole::Number, Blue);
     place(tab.number, d.valueLeft, 240, d.numberWidth, 345);
     caption(d.numberCaption, fromUtf8(TabCaption(category)), 315, tab.number);
 
-    tab.primaryColor = value(d.primaryColor, 675, 4140, 225);
+    tab.primaryColor = value(d.primaryColor, FontRole::Bold, Red);
+    place(tab.primaryColor, d.valueLeft, 675, 4140, 225);
     caption(d.primaryCaption, QStringLiteral("Primary Color"), 675, tab.primaryColor);
-    tab.primaryColorDesc = makeLockedBox(d.primaryColorDesc, "Primary color description", frame);
+    tab.primaryColorDesc = makeLockedBox(d.primaryColorDesc, "Primary Color Description", frame);
     place(tab.primaryColorDesc, d.primaryDescLeft, 915, d.primaryDescWidth, 795);
     tab.primaryPicture = picture(d.primaryPicture, 915);
 
-    tab.secondaryColor = value(d.secondaryColor, d.secondaryTop, 4140, 225);
+    tab.secondaryColor = value(d.secondaryColor, FontRole::Bold, Red);
+    place(tab.secondaryColor, d.valueLeft, d.secondaryTop, 4140, 225);
     caption(d.secondaryCaption, QStringLiteral("Secondary Color"), d.secondaryTop,
             tab.secondaryColor);
     tab.secondaryColorDesc
-        = makeLockedBox(d.secondaryColorDesc, "Secondary color description", frame);
+        = makeLockedBox(d.secondaryColorDesc, "Secondary Color Description", frame);
     place(tab.secondaryColorDesc, d.valueLeft, 2115, d.secondaryDescWidth, 795);
     tab.secondaryPicture = picture(d.secondaryPicture, 2115);
 
-    tab.keywords = value(d.keywords, 2955, 4515, 615);
+    tab.keywords = value(d.keywords, FontRole::Bold, Red);
+    place(tab.keywords, d.valueLeft, 2955, 4515, 615);
     caption(d.keywordsCaption, QStringLiteral("Keywords"), 2955, tab.keywords);
     // Until a reading writes it, the keywords label shows the line of the number 1.
     tab.keywords->setText(fromUtf8(FindCatalogueRecord(category, 1)->Keywords));
@@ -199,6 +232,14 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
     tab.interpretation = makeLockedBox(d.interpretation, "Interpretation", frame);
     place(tab.interpretation, 120, 3555, 7140, 1755);
     caption(d.interpretationCaption, QStringLiteral("Interpretation"), 3315, tab.interpretation);
+
+    // The short values first, each with its caption, then the long texts.
+    setFocusChain({tab.number, tab.primaryColor, tab.secondaryColor, tab.keywords,
+                   tab.primaryColorDesc, tab.secondaryColorDesc, tab.interpretation});
+    for (QWidget *withMenu : std::initializer_list<QWidget *>{
+             tab.number, tab.primaryColor, tab.secondaryColor, tab.keywords, tab.primaryColorDesc,
+             tab.secondaryColorDesc, tab.interpretation})
+        withMenu->installEventFilter(this);
     return page;
 }
 
@@ -234,21 +275,59 @@ void ResultsWindow::buildKeepingActions()
         auto *action = new QAction(text, this);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
+        action->setShortcutVisibleInContextMenu(true);
         addAction(action); // the shortcut works anywhere in the window
         connect(action, &QAction::triggered, this, signal);
         return action;
     };
-    const QList<QAction *> keeping = {
-        action("actSaveReading", QStringLiteral("&Save reading as PDF..."), QKeySequence::Save,
+    // Ctrl+C and the C of the menu stay the text boxes' own Copy.
+    m_keeping = {
+        action("actSaveReading", QStringLiteral("&Save Reading as PDF..."), QKeySequence::Save,
                &ResultsWindow::saveRequested),
-        action("actPrintReading", QStringLiteral("&Print reading..."), QKeySequence::Print,
+        action("actPrintReading", QStringLiteral("&Print Reading..."), QKeySequence::Print,
                &ResultsWindow::printRequested),
-        action("actCopyReading", QStringLiteral("&Copy reading"), QKeySequence(),
-               &ResultsWindow::copyRequested),
+        action("actCopyReading", QStringLiteral("Copy &Reading"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ResultsWindow::copyRequested),
     };
-    for (QWidget *page : m_pages) {
-        page->setContextMenuPolicy(Qt::ActionsContextMenu);
-        page->addActions(keeping);
+}
+
+void ResultsWindow::contextMenuEvent(QContextMenuEvent *event)
+{
+    // Whatever the mouse or the keyboard (the Menu key, Shift+F10) asks it of, in the window
+    // or any control that has no menu of its own.
+    showKeepingMenu(new QMenu(this), *event);
+}
+
+bool ResultsWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::ContextMenu)
+        return QWidget::eventFilter(watched, event);
+    // A text box keeps its own Copy and Select All above the reading's actions.
+    auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+    auto *box = qobject_cast<QPlainTextEdit *>(watched);
+    QMenu *menu = box
+        ? box->createStandardContextMenu(box->viewport()->mapFrom(box, menuEvent->pos()))
+        : new QMenu(this);
+    if (!menu->isEmpty())
+        menu->addSeparator();
+    showKeepingMenu(menu, *menuEvent);
+    return true;
+}
+
+void ResultsWindow::showKeepingMenu(QMenu *menu, const QContextMenuEvent &event)
+{
+    menu->setObjectName(QStringLiteral("mnuReading"));
+    menu->addActions(m_keeping);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
+    // Opened from the keyboard, a menu starts on its first item, which a screen reader says.
+    if (event.reason() == QContextMenuEvent::Keyboard) {
+        const QList<QAction *> items = menu->actions();
+        const auto first = std::find_if(items.begin(), items.end(), [](const QAction *item) {
+            return item->isEnabled() && !item->isSeparator();
+        });
+        if (first != items.end())
+            menu->setActiveAction(*first);
     }
 }
 
@@ -257,8 +336,12 @@ void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t 
 {
     const TabFill fill = DecideTabFill(category, number);
     const Tab &tab = m_tabs[static_cast<std::size_t>(category)];
-    if (fill.NumberCaption)
+    if (fill.NumberCaption) {
         tab.number->setText(fromUtf8(*fill.NumberCaption));
+        // Switching to the tab says its number too.
+        m_tabWidget->tabBar()->setAccessibleTabName(
+            static_cast<int>(category), fromUtf8(TabCaption(category)) + u' ' + tab.number->text());
+    }
     if (fill.PrimaryColor)
         tab.primaryColor->setText(fromUtf8(*fill.PrimaryColor));
     if (fill.PrimaryColorDesc)

@@ -5,7 +5,9 @@
 #include <catalogue/catalogue.h>
 #include <web/pages.h>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QTabWidget;
 
@@ -29,8 +31,9 @@ public:
 
 Q_SIGNALS:
     void backRequested();
-    // Keeping the reading: Save reading as PDF (Ctrl+S), Print reading (Ctrl+P), Copy reading,
-    // from the context menu of the tab pages and the shortcuts.
+    // Keeping the reading: Save Reading as PDF (Ctrl+S), Print Reading (Ctrl+P) and Copy Reading
+    // (Ctrl+Shift+C), from the window's context menu (right click, the Menu key or Shift+F10
+    // anywhere in it) and the shortcuts.
     void saveRequested();
     void printRequested();
     void copyRequested();
@@ -39,6 +42,8 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Tab
@@ -57,9 +62,12 @@ private:
     QWidget *buildTab(ReadingCategory category, Tab &tab);
     void buildOfferFrame();
     void buildKeepingActions();
+    void showKeepingMenu(QMenu *menu, const QContextMenuEvent &event);
 
+    QTabWidget *m_tabWidget = nullptr;
     std::array<Tab, 3> m_tabs;
     std::array<QWidget *, 3> m_pages{};
+    QList<QAction *> m_keeping;
 };
 
 } // namespace vorn

@@ -8,6 +8,7 @@
 #include "look.h"
 #include "messages.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -139,8 +140,9 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
                                                            m_txtFriendEmail, m_txtMessage})
         field->installEventFilter(this);
     pressOnEnter({m_cmdClose, m_cmdSubmit});
+    // The catalogue's link follows the designed stops, so that the keyboard reaches every page.
     setFocusChain({m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
-                   m_txtFriendName, m_txtMessage, m_cmdClose});
+                   m_txtFriendName, m_txtMessage, m_lblGoToHome, m_cmdClose});
     m_cmdClose->setFocus();
 }
 
@@ -221,9 +223,10 @@ void SupportWindow::buildCatalogueFrame()
     label3->setWordWrap(true);
     place(label3, 120, 360, 3495, 3855);
 
-    auto *lblGoToHome = makeLabel<LinkLabel>(
+    auto *lblGoToHome = m_lblGoToHome = makeLabel<LinkLabel>(
         frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Lorewell Softwares"),
         FontRole::PanelLink, Yellow);
+    lblGoToHome->setFocusPolicy(Qt::TabFocus);
     place(lblGoToHome, 75, 4250, 3585, 210);
     whenFirstShown(this, [lblGoToHome] { fitFontToWidth(lblGoToHome, lblGoToHome->text()); });
     connect(lblGoToHome, &LinkLabel::clicked, this,
@@ -286,9 +289,14 @@ bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
         const QString trimmed = trimBlanks(fieldText(field));
-        if (event->type() == QEvent::FocusIn && trimmed == placeholderOf(field))
+        if (event->type() == QEvent::FocusIn && trimmed == placeholderOf(field)) {
+            // Qt tells assistive tools of the focus only after this. Told first of the emptied
+            // text, Orca takes its caret for the focus, says nothing, and drops the focus that
+            // follows as a repeat: they hear of the field by its focus alone, already empty.
+            const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
             setFieldText(field, QString());
-        else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
+            QAccessible::installUpdateHandler(previous);
+        } else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
             setFieldText(field, placeholderOf(field));
         break;
     }

@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace vorn {
 
+class LinkLabel;
+
 // The four support messages; supportMessageIndex(u) picks one for a draw u in [0, 1), taking
 // the integer part of 4u in single precision.
 const std::array<QString, 4> &supportMessages();
@@ -61,6 +63,7 @@ private:
     QLineEdit *m_txtFriendEmail = nullptr;
     QPlainTextEdit *m_txtMessage = nullptr;
     QPushButton *m_cmdSubmit = nullptr;
+    LinkLabel *m_lblGoToHome = nullptr;
 };
 
 } // namespace vorn

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +29,7 @@
 #include <web/updatereminder.h>
 #include <windows/aboutwindow.h>
 #include <windows/captions.h>
+#include <windows/look.h>
 #include <windows/mainwindow.h>
 #include <windows/resultswindow.h>
 #include <windows/supportwindow.h>
@@ -462,6 +465,7 @@ void TestApplication::everyLinkOpensExactlyItsPage_data()
     };
     row("frmMain", "mnuOnline", product + u"/vorn-free-color-numerology-help.html");
     row("frmMain", "mnuVisit", maker);
+    row("frmMain", "mnuCoBrand", help + u"/co-brand.html");
     row("frmMain", "mnuUpdate", product + u"/download-vorn-free-color-numerology.html");
     row("frmMain", "mnuDonate", help + u"/donate.html");
     row("frmMain", "mkmoney", help + u"/fully-branded.html");
@@ -544,9 +548,10 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
         "Keywords");
     row("frmDisplay", "picLifeJourneyPrimaryColor", A::Graphic, u"Blue"_s);
     row("frmDisplay", "picLifeJourneySecondaryColor", A::Graphic, u"Pink, Cherry"_s);
-    row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary color description"_s);
+    row("frmDisplay", "lblPersonalityNumber", A::StaticText, u"2"_s, "Personality Number");
+    row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary Color Description"_s);
     row("frmDisplay", "txtPersonalitySecondaryColorDesc", A::EditableText,
-        u"Secondary color description"_s);
+        u"Secondary Color Description"_s);
     row("frmDisplay", "txtLifeJourneyNumberDisplay", A::EditableText, u"Interpretation"_s,
         "Interpretation");
     row("frmDisplay", "cmdback", A::Button, u"Back"_s);
@@ -602,17 +607,29 @@ void TestApplication::screenReadersHearWhatEyesSee()
 
 void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
 {
-    // Every widget of the four windows, with its text colour on its background.
+    setUpApplicationLook(); // as at start-up
+    // Every widget of the four windows, a message box and the results window's menu, with its
+    // text colour on its background.
     auto colours = [] {
         QStringList seen;
         MainWindow main;
         ResultsWindow results;
         AboutWindow about;
         SupportWindow support(0);
-        for (QComboBox *list : main.findChildren<QComboBox *>())
-            list->view(); // its pop-up list, made the first time it is asked for
+        QMessageBox box(QMessageBox::Information, applicationTitle(), u"Message"_s);
+        box.setObjectName(u"message"_s);
+        for (QComboBox *list : main.findChildren<QComboBox *>()) {
+            list->showPopup(); // its pop-up list, made and coloured when first shown
+            list->hidePopup();
+        }
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(results.findChild<QTabBar *>(), &menuKey);
+        QWidget *menu = QApplication::activePopupWidget();
+        if (!menu)
+            return QStringList{u"no menu"_s};
         for (QWidget *window :
-             std::initializer_list<QWidget *>{&main, &results, &about, &support}) {
+             std::initializer_list<QWidget *>{&main, &results, &about, &support, &box, menu}) {
+            window->ensurePolished(); // as before it is first drawn
             const QList<QWidget *> widgets = window->findChildren<QWidget *>() << window;
             for (QWidget *w : widgets) {
                 const QPalette p = w->palette();
@@ -622,6 +639,7 @@ void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
                         + p.color(QPalette::Text).name() + u" on " + p.color(QPalette::Base).name();
             }
         }
+        menu->close();
         return seen;
     };
     const QStringList light = colours();

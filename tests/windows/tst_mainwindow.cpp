@@ -142,8 +142,8 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     for (QAction *action : child<QMenu>(m_window, "mnuHelp")->actions())
         help << (action->isSeparator() ? u"-"_s : action->text());
     QCOMPARE(help,
-             (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
-                          u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
+             (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"Co-&Brand This Software"_s,
+                          u"-"_s, u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
     QVERIFY(child<QAction>(m_window, "mnuFileSep1")->isSeparator());
     QVERIFY(child<QAction>(m_window, "mnuFileSep2")->isSeparator());
 }

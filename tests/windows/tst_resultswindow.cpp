@@ -1,11 +1,15 @@
 #include "uitesting.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <windows/geometry.h>
@@ -75,6 +79,9 @@ private Q_SLOTS:
     void writesWhatTheCatalogueDecides_data();
     void writesWhatTheCatalogueDecides();
     void interpretationBoxOpensAtTheTop();
+    void keyboardReachesEveryValueAndEveryTab();
+    void keepsTheReadingFromAnyControlsMenu_data();
+    void keepsTheReadingFromAnyControlsMenu();
     void linksBackAndCloseAreAskedFor_data();
     void linksBackAndCloseAreAskedFor();
 
@@ -133,18 +140,6 @@ void TestResultsWindow::showsItsDesignBeforeAnythingIsWritten()
     QCOMPARE(tabs->tabText(1), u"Soul Number");
     QCOMPARE(tabs->tabText(2), u"Personality Number");
     QCOMPARE(tabs->currentIndex(), 2);
-    // The reading is kept from each tab page's context menu, and by Ctrl+S and Ctrl+P.
-    for (int i = 0; i < tabs->count(); ++i) {
-        QCOMPARE(tabs->widget(i)->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QStringList keeping;
-        for (const QAction *action : tabs->widget(i)->actions())
-            keeping << action->text();
-        QCOMPARE(keeping,
-                 (QStringList{u"&Save reading as PDF..."_s, u"&Print reading..."_s,
-                              u"&Copy reading"_s}));
-    }
-    QCOMPARE(child<QAction>(m_window, "actSaveReading")->shortcut(), QKeySequence(u"Ctrl+S"_s));
-    QCOMPARE(child<QAction>(m_window, "actPrintReading")->shortcut(), QKeySequence(u"Ctrl+P"_s));
     QCOMPARE(vorn::testing::ControlsCrossedByFrameLines(m_window), QStringList());
 
     for (ReadingCategory category : ReadingCategories) {
@@ -311,6 +306,94 @@ void TestResultsWindow::interpretationBoxOpensAtTheTop()
         QCOMPARE(box->verticalScrollBar()->value(), 0);
         QVERIFY(box->verticalScrollBar()->maximum() > 0); // the text is longer than the box
     }
+}
+
+void TestResultsWindow::keyboardReachesEveryValueAndEveryTab()
+{
+    for (ReadingCategory category : ReadingCategories)
+        m_window->applyCatalogueRecord(category, 2, m_images);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *tabs = child<QTabWidget>(m_window, "SSTab1");
+    tabs->tabBar()->setFocus(Qt::TabFocusReason);
+
+    // From the tab bar: the values, each named by its caption, then the long texts, then Back.
+    const TabNames n = Names(ReadingCategory::Personality);
+    const char *order[] = {n.number,      n.primaryColor,  n.secondaryColor, n.keywords,
+                           n.primaryDesc, n.secondaryDesc, n.interpretation, "cmdback"};
+    for (const char *next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(next));
+    }
+
+    // Ctrl+Page Down and Up turn the tabs from within a page, wrapping round, and a tab is
+    // named with its number.
+    child<QWidget>(m_window, n.keywords)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"lblLifeJourneyNumber");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+    QCOMPARE(tabs->currentIndex(), 2);
+    QCOMPARE(tabs->tabBar()->accessibleTabName(1), u"Soul Number 2");
+}
+
+void TestResultsWindow::keepsTheReadingFromAnyControlsMenu_data()
+{
+    QTest::addColumn<QString>("control"); // empty: the tab bar
+    QTest::addColumn<bool>("shiftF10"); // or the Menu key
+    QTest::addColumn<QStringList>("items");
+
+    // Each item with the shortcut the menu shows beside it; a text box keeps its own items.
+    const QStringList keeping = {u"&Save Reading as PDF... Ctrl+S"_s, u"&Print Reading... Ctrl+P"_s,
+                                 u"Copy &Reading Ctrl+Shift+C"_s};
+    const QStringList box
+        = QStringList{u"&Copy\tCtrl+C"_s, u"-"_s, u"Select All\tCtrl+A"_s, u"-"_s} + keeping;
+    QTest::newRow("tab bar, Menu key") << QString() << false << keeping;
+    QTest::newRow("tab bar, Shift+F10") << QString() << true << keeping;
+    QTest::newRow("Back, Shift+F10") << u"cmdback"_s << true << keeping;
+    QTest::newRow("number, Menu key") << u"lblPersonalityNumber"_s << false << keeping;
+    QTest::newRow("interpretation, Shift+F10") << u"txtPersonalityNumberDisplay"_s << true << box;
+    QTest::newRow("description, Menu key") << u"txtSoulPrimaryColorDesc"_s << false << box;
+}
+
+void TestResultsWindow::keepsTheReadingFromAnyControlsMenu()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, shiftF10);
+    QFETCH(QStringList, items);
+    for (ReadingCategory category : ReadingCategories)
+        m_window->applyCatalogueRecord(category, 2, m_images);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    auto *tabs = child<QTabWidget>(m_window, "SSTab1");
+    if (control == u"txtSoulPrimaryColorDesc")
+        tabs->setCurrentIndex(1);
+    QWidget *target = control.isEmpty() ? tabs->tabBar() : child<QWidget>(m_window, control);
+    target->setFocus(Qt::TabFocusReason);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    if (shiftF10) {
+        QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    } else {
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+        QApplication::sendEvent(target, &menuKey);
+    }
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList shown;
+    for (const QAction *item : menu->actions()) {
+        const bool keys = !item->shortcut().isEmpty() && item->isShortcutVisibleInContextMenu();
+        shown << (item->isSeparator() ? u"-"_s
+                      : keys          ? item->text() + u' ' + item->shortcut().toString()
+                                      : item->text());
+    }
+    QCOMPARE(shown, items);
+    // Opened from the keyboard, it starts on its first item that can be chosen: with nothing
+    // selected in a box, that is Select All.
+    QVERIFY(menu->activeAction());
+    QCOMPARE(menu->activeAction()->text(),
+             items.size() == 3 ? items.first().section(u' ', 0, -2) : u"Select All\tCtrl+A"_s);
+    menu->close();
 }
 
 void TestResultsWindow::linksBackAndCloseAreAskedFor_data()

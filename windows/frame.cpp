@@ -11,9 +11,21 @@ Frame::Frame(const QString &caption, QWidget *parent)
 {
 }
 
+void Frame::setCaptionFont(const QFont &font)
+{
+    m_captionFont = font;
+    update();
+}
+
+QFont Frame::captionFont() const
+{
+    return m_captionFont.value_or(font());
+}
+
 void Frame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setFont(captionFont());
     const QString caption = title();
     QRect captionRect; // the caption with a blank on either side
     int top = 0;

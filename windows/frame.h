@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QGroupBox>
+#include <optional>
 
 namespace vorn {
 
@@ -13,8 +14,15 @@ class Frame : public QGroupBox
 public:
     explicit Frame(const QString &caption, QWidget *parent = nullptr);
 
+    // The caption's own font, where it differs from the frame's, which the controls inside take.
+    void setCaptionFont(const QFont &font);
+    QFont captionFont() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::optional<QFont> m_captionFont;
 };
 
 // A frame with its design name and caption (none: a plain border).

@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QImage>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPixmap>
+#include <QResource>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <QWidget>
@@ -87,9 +90,17 @@ QIcon programIcon()
 {
     // The program's 32-pixel picture, as designed; launchers and docks take the larger sizes from
     // the installed icon theme. On X each picture of a window icon goes to the server for every
-    // window, and a 256-pixel one held each first paint up by milliseconds. Read once and shared
-    // by every window; never freed, as no pixmap may outlive the application.
-    static const QIcon *icon = new QIcon(QStringLiteral(":/icons/vorn-color-numerology-32.png"));
+    // window, and a 256-pixel one held each first paint up by milliseconds. Kept as bare RGBA
+    // bytes: decoding a PNG looks through every image format plugin first, which cost each start
+    // more than the window's fonts. Made once and shared by every window; never freed, as no
+    // pixmap may outlive the application.
+    static const QIcon *icon = [] {
+        const QByteArray rgba
+            = QResource(QStringLiteral(":/icons/vorn-color-numerology-32.rgba")).uncompressedData();
+        const QImage picture(reinterpret_cast<const uchar *>(rgba.constData()), 32, 32,
+                             QImage::Format_RGBA8888);
+        return new QIcon(QPixmap::fromImage(picture));
+    }();
     return *icon;
 }
 

@@ -12,7 +12,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -114,7 +113,9 @@ void MainWindow::buildNameFrame(QWidget *client)
 {
     auto *fraName
         = makeFrame(client, "fraName", QStringLiteral("Please Fill In The Below Details:"));
-    fraName->setFont(designFont(FontRole::Bold));
+    // The caption alone is bold: the controls inside take the window's font as they are made,
+    // where a font set on each would make every pick list build its list at once.
+    fraName->setCaptionFont(designFont(FontRole::Bold));
     setTextColor(fraName, Red);
     place(fraName, 80, 1440, 6255, 1605);
 
@@ -134,7 +135,6 @@ void MainWindow::buildNameFrame(QWidget *client)
     auto nameBox = [fraName, typing](const char *name, int left, int width) {
         auto *box = new QLineEdit(fraName);
         box->setObjectName(QLatin1String(name));
-        box->setFont(designFont(FontRole::Text));
         box->setMaxLength(std::numeric_limits<int>::max());
         setInputColors(box, Red);
         box->installEventFilter(typing);
@@ -152,10 +152,10 @@ void MainWindow::buildNameFrame(QWidget *client)
     buildBirthDayFrame(fraName);
 }
 
-void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
+void MainWindow::buildBirthDayFrame(Frame *fraName)
 {
     auto *fraBirthDay = makeFrame(fraName, "fraBirthDay", QStringLiteral("Date Of Birth"));
-    fraBirthDay->setFont(designFont(FontRole::Bold));
+    fraBirthDay->setCaptionFont(designFont(FontRole::Bold));
     setTextColor(fraBirthDay, Red);
     place(fraBirthDay, 120, 840, 6045, 645);
 
@@ -168,7 +168,6 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
         auto *caption = new QLabel(QLatin1String(spoken), fraBirthDay);
         caption->hide();
         caption->setBuddy(list);
-        list->setFont(designFont(FontRole::Text));
         setInputColors(list, Red);
         list->addItems(entries);
         place(list, left, 210, width, 315);
@@ -187,7 +186,6 @@ void MainWindow::buildBirthDayFrame(QGroupBox *fraName)
 
     m_cmdNext = new QPushButton(QStringLiteral("&Next"), fraBirthDay);
     m_cmdNext->setObjectName(QStringLiteral("cmdNext"));
-    m_cmdNext->setFont(designFont(FontRole::Text));
     m_cmdNext->setAutoDefault(false);
     place(m_cmdNext, 3960, 210, 1965, 315);
     connect(m_cmdNext, &QPushButton::clicked, this, &MainWindow::onNextClicked);

@@ -7,12 +7,12 @@
 #include <web/pages.h>
 
 class QComboBox;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
 namespace vorn {
 
+class Frame;
 class LinkLabel;
 
 // frmMain: the input window. The user types the names, picks the birth date, and asks for a
@@ -47,7 +47,7 @@ private:
     void buildMenus();
     void buildBanner(QWidget *client);
     void buildNameFrame(QWidget *client);
-    void buildBirthDayFrame(QGroupBox *fraName);
+    void buildBirthDayFrame(Frame *fraName);
     void buildOfferFrame(QWidget *client);
     void onNextClicked();
 

@@ -1,5 +1,6 @@
 #include "uitesting.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <engine/numerology.h>
+#include <windows/frame.h>
 #include <windows/geometry.h>
 #include <windows/mainwindow.h>
 
@@ -86,7 +88,9 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!m_window->windowIcon().isNull());
+    // The icon is kept as bare bytes beside its PNG: the same picture, the right way round.
+    QCOMPARE(m_window->windowIcon().pixmap(32, 32).toImage(),
+             QPixmap::fromImage(QImage(u":/icons/vorn-color-numerology-32.png"_s)).toImage());
     // The faces asked for are installed: nothing is left to a stand-in that differs by desktop.
     QCOMPARE(QFontInfo(m_window->font()).family(), m_window->font().family());
     QCOMPARE(QFontInfo(child<QLabel>(m_window, "Label1")->font()).family(),
@@ -94,7 +98,8 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     QCOMPARE(m_window->font().pointSizeF(), 8.25);
 
     QCOMPARE(child<QGroupBox>(m_window, "fraName")->title(), u"Please Fill In The Below Details:");
-    QVERIFY(child<QGroupBox>(m_window, "fraName")->font().bold());
+    QVERIFY(child<Frame>(m_window, "fraName")->captionFont().bold());
+    QVERIFY(!child<QWidget>(m_window, "txtFirstName")->font().bold());
     QCOMPARE(child<QGroupBox>(m_window, "fraBirthDay")->title(), u"Date Of Birth");
     QCOMPARE(child<QLabel>(m_window, "Label1")->text(), u"First Name");
     QCOMPARE(child<QLabel>(m_window, "Label4")->text(), u"Middle Name");
@@ -210,6 +215,11 @@ void TestMainWindow::fillsThePickListsOnLoad()
     for (QComboBox *list : {day, month, year}) {
         QVERIFY(!list->isEditable());
         QCOMPARE(list->currentIndex(), 0);
+        // The open list, made when first opened, shows the entries in the list's own font.
+        list->showPopup();
+        QCOMPARE(list->view()->font(), list->font());
+        QVERIFY(!list->font().bold());
+        list->hidePopup();
     }
     const ReadingEntries entries = m_window->entries();
     QCOMPARE(entries.day, u"1");

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "cobrand.h"
+#include "printing.h"
 #include "singleinstance.h"
 
 #include <QApplication>
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QPagedPaintDevice>
 #include <QSaveFile>
 #include <QSettings>
@@ -16,10 +16,11 @@
 #include <QWindow>
 #include <chrono>
 #include <engine/numerology.h>
+#include <reading/texts.h>
 #include <web/pages.h>
 #include <web/updatereminder.h>
 #include <windows/aboutwindow.h>
-#include <windows/captions.h>
+#include <windows/accessibility.h>
 #include <windows/look.h>
 #include <windows/mainwindow.h>
 #include <windows/messages.h>
@@ -38,6 +39,7 @@ Application::~Application() = default;
 
 bool Application::startUpSequence()
 {
+    installAccessibleInterfaces();
     setUpApplicationLook();
     m_instance = std::make_unique<SingleInstance>(m_env.lockPath);
     if (m_instance->anotherCopyIsRunning()) {
@@ -84,11 +86,10 @@ void Application::showReading()
     if (m_state != State::Input)
         return;
     m_reading = makeReading(m_main->entries());
-    const ImageList &images = m_main->imgColor();
     ResultsWindow &results = loadResultsWindow();
-    results.applyCatalogueRecord(ReadingCategory::LifeJourney, m_reading.lifeJourney, images);
-    results.applyCatalogueRecord(ReadingCategory::Soul, m_reading.soul, images);
-    results.applyCatalogueRecord(ReadingCategory::Personality, m_reading.personality, images);
+    results.applyCatalogueRecord(ReadingCategory::LifeJourney, m_reading.lifeJourney);
+    results.applyCatalogueRecord(ReadingCategory::Soul, m_reading.soul);
+    results.applyCatalogueRecord(ReadingCategory::Personality, m_reading.personality);
 
     m_main->hide();
     results.show();
@@ -128,14 +129,9 @@ void Application::quitApplication()
     if (m_state == State::Ended)
         return;
     m_state = State::Ended;
-    for (QWidget *window : std::vector<QWidget *>(m_loadOrder)) {
-        if (window == m_main.get())
-            unload(m_main);
-        else if (window == m_results.get())
-            unload(m_results);
-        else
-            unload(m_support);
-    }
+    unload(m_main);
+    unload(m_results);
+    unload(m_support);
     if (m_env.exit)
         m_env.exit(0);
     else
@@ -144,13 +140,9 @@ void Application::quitApplication()
 
 void Application::showAbout()
 {
-    AboutWindow about;
+    // Owned by the input window, so that it stays above it; modal, and looking as on its own.
+    AboutWindow about(m_main.get());
     connect(&about, &AboutWindow::linkRequested, this, [](Page page) { openLink(page); });
-    // Modal, with no owner among the program's windows; the window system still learns that
-    // it belongs over the input window, so that it stays above it and keeps the keyboard.
-    about.winId();
-    about.windowHandle()->setTransientParent(m_main->windowHandle());
-
     about.exec();
 }
 
@@ -159,11 +151,14 @@ void Application::saveReading()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    const QString path = QFileDialog::getSaveFileName(
-        m_results.get(), QStringLiteral("Save Reading as PDF"),
-        folder + u'/' + readingFileName(m_reading), QStringLiteral("PDF documents (*.pdf)"));
-    if (path.isEmpty())
+    QFileDialog dialog(m_results.get(), QStringLiteral("Save Reading as PDF"), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setMimeTypeFilters({QStringLiteral("application/pdf")});
+    dialog.setDefaultSuffix(QStringLiteral("pdf")); // "myreading" is saved as myreading.pdf
+    dialog.selectFile(readingFileName(m_reading));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    const QString path = dialog.selectedFiles().constFirst();
     // Written beside the chosen name and moved over it when complete: a failed save leaves
     // nothing half-written under that name.
     QSaveFile file(path);
@@ -177,25 +172,18 @@ void Application::saveReading()
 
 void Application::printReading()
 {
-    using Print = bool (*)(QWidget *, const QString &, const QPageSize &,
-                           void (*)(QPagedPaintDevice &, const void *), const void *);
-    const QString here = QCoreApplication::applicationDirPath();
-    QLibrary printing(here + QStringLiteral("/vorn-print"));
-    if (!printing.load())
-        printing.setFileName(here + QStringLiteral("/" VORN_PRINT_MODULE_DIR "/vorn-print"));
-    const auto print = reinterpret_cast<Print>(printing.resolve("vornPrint"));
-    if (!print) {
-        showMessage(m_results.get(),
-                    QStringLiteral("Printing is not available: ") + printing.errorString(),
+    QString error;
+    const QString here = m_env.programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                       : m_env.programFolder;
+    PrinterChooser *printing = printerChooser(here, &error);
+    if (!printing) {
+        showMessage(m_results.get(), QStringLiteral("Printing is not available: ") + error,
                     QMessageBox::Critical);
         return;
     }
-    print(
-        m_results.get(), applicationTitle(), localePageSize(),
-        [](QPagedPaintDevice &device, const void *reading) {
-            paintReading(*static_cast<const Reading *>(reading), device);
-        },
-        &m_reading);
+    if (const std::unique_ptr<QPagedPaintDevice> printer
+        = printing->choosePrinter(m_results.get(), applicationTitle(), localePageSize()))
+        paintReading(m_reading, *printer);
 }
 
 void Application::copyReading()
@@ -206,7 +194,6 @@ void Application::copyReading()
 MainWindow &Application::loadMainWindow()
 {
     m_main = std::make_unique<MainWindow>();
-    m_loadOrder.push_back(m_main.get());
     connect(m_main.get(), &MainWindow::nextRequested, this, &Application::showReading);
     connect(m_main.get(), &MainWindow::linkRequested, this, [](Page page) { openLink(page); });
     connect(m_main.get(), &MainWindow::aboutRequested, this, &Application::showAbout);
@@ -220,7 +207,6 @@ ResultsWindow &Application::loadResultsWindow()
     // Every reading starts from a freshly made window.
     unload(m_results);
     m_results = std::make_unique<ResultsWindow>();
-    m_loadOrder.push_back(m_results.get());
     connect(m_results.get(), &ResultsWindow::backRequested, this, &Application::goBack);
     connect(m_results.get(), &ResultsWindow::linkRequested, this,
             [](Page page) { openLink(page); });
@@ -237,7 +223,6 @@ SupportWindow &Application::loadSupportWindow()
     if (m_support)
         return *m_support;
     m_support = std::make_unique<SupportWindow>(supportMessageIndex(static_cast<float>(uniform())));
-    m_loadOrder.push_back(m_support.get());
     connect(m_support.get(), &SupportWindow::linkRequested, this,
             [](Page page) { openLink(page); });
     connect(m_support.get(), &SupportWindow::tellAFriendRequested, this,
@@ -252,7 +237,6 @@ void Application::unload(std::unique_ptr<Window> &window)
 {
     if (!window)
         return;
-    std::erase(m_loadOrder, window.get());
     window->hide();
     // The window's own handler may be what brought us here: it goes when the loop next turns,
     // and nothing refers to it from now on.

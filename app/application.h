@@ -1,16 +1,13 @@
 #pragma once
 
-#include "reading.h"
-
 #include <QDate>
 #include <QObject>
 #include <functional>
 #include <memory>
 #include <random>
-#include <vector>
+#include <reading/reading.h>
 
 class QSettings;
-class QWidget;
 
 namespace vorn {
 
@@ -35,6 +32,7 @@ public:
         QDate today; // invalid: the current date
         std::function<double()> uniform; // empty: draws from a generator seeded by the clock
         std::function<void(int)> exit; // empty: QCoreApplication::exit
+        QString programFolder; // where the printing plugin is looked for; empty: the program's
     };
 
     enum class State {
@@ -85,7 +83,6 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<ResultsWindow> m_results;
     std::unique_ptr<SupportWindow> m_support;
-    std::vector<QWidget *> m_loadOrder;
     Reading m_reading; // the reading the results window shows
 };
 

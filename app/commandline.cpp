@@ -1,17 +1,17 @@
 #include "commandline.h"
 
-#include "reading.h"
-
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
-#include <engine/numerology.h>
+#include <cstring>
 #include <memory>
-#include <windows/captions.h>
-#include <windows/entries.h>
+#include <reading/entries.h>
+#include <reading/reading.h>
+#include <reading/texts.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,49 +19,103 @@ namespace vorn {
 
 namespace {
 
-const QStringList OwnOptions
-    = {u"h"_s,      u"help"_s, u"help-all"_s, u"v"_s,      u"version"_s, u"first"_s,
-       u"middle"_s, u"last"_s, u"born"_s,     u"format"_s, u"output"_s};
+const QString Program = u"vorn-color-numerology"_s;
+
+// The command line's options, as the parser takes them and as isCommandLine knows them.
+struct Options
+{
+    QCommandLineOption help{{u"h"_s, u"help"_s}, u"Show this help and exit."_s};
+    QCommandLineOption version{{u"v"_s, u"version"_s}, u"Show the version and exit."_s};
+    QCommandLineOption first{u"first"_s, u"The first name (required)."_s, u"NAME"_s};
+    QCommandLineOption middle{u"middle"_s, u"The middle name, if any."_s, u"NAME"_s};
+    QCommandLineOption last{u"last"_s, u"The last name (required)."_s, u"NAME"_s};
+    QCommandLineOption born{
+        u"born"_s, u"The birth date, from 1900-01-01 to 2050-12-31 (required)."_s, u"YYYY-MM-DD"_s};
+    QCommandLineOption format{u"format"_s,
+                              u"The form of the reading: text (the default), json, or pdf "
+                              u"(which needs --output)."_s,
+                              u"FORMAT"_s, u"text"_s};
+    QCommandLineOption output{u"output"_s, u"Write the reading to FILE, not to standard output."_s,
+                              u"FILE"_s};
+
+    QList<QCommandLineOption> all() const
+    {
+        return {help, version, first, middle, last, born, format, output};
+    }
+};
+
+void complain(const QString &message)
+{
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(Program), qUtf8Printable(message));
+}
 
 int usageError(const QString &message)
 {
-    std::fprintf(stderr, "%s\nTry 'vorn-color-numerology --help'.\n", qUtf8Printable(message));
+    complain(message);
+    std::fprintf(stderr, "Try '%s --help' for more information.\n", qUtf8Printable(Program));
     return 2;
 }
 
-bool write(const QString &path, const QByteArray &bytes)
+QString helpText(const QCommandLineParser &parser)
 {
-    if (path.isEmpty())
-        return std::fwrite(bytes.constData(), 1, bytes.size(), stdout) == std::size_t(bytes.size())
-            && std::fflush(stdout) == 0;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // The parser's own usage line names the program as it was started and shows no required
+    // option; its list of options follows it.
+    QString options = parser.helpText();
+    options.remove(0, options.indexOf(u'\n') + 1);
+    return u"Usage: "_s + Program + u" --first NAME --last NAME --born YYYY-MM-DD [OPTION]...\n"_s
+        + u"Write the color numerology reading of a name and a birth date, as text, JSON, or a "_s
+          u"PDF.\nWithout options, the program opens its windows instead.\n"_s
+        + options
+        + u"\nThe names count as typed into the input window: a to z become A to Z.\n\n"_s
+          u"Qt's own options (-style, -platform, -display, -qwindowgeometry, -session,\n"_s
+          u"-reverse) start the windows, as in any Qt program.\n"_s;
 }
 
-bool writePdf(const QString &path, const Reading &reading)
+// Standard output, or the file at path; an empty reason when the bytes were written.
+QString write(const QString &path, const QByteArray &bytes)
 {
+    if (path.isEmpty()) {
+        errno = 0;
+        if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) == std::size_t(bytes.size())
+            && std::fflush(stdout) == 0)
+            return {};
+        return QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
+    }
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && writeReadingPdf(reading, file) && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return {};
+    return file.errorString();
 }
 
-// The birth-date pick lists' texts for a date given as YYYY-MM-DD; a part the lists do not offer
-// is left empty, as a list with nothing picked. Nothing when the date is not written so.
-std::optional<ReadingEntries> dateEntries(const QString &born)
+QString writePdf(const QString &path, const Reading &reading)
 {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && writeReadingPdf(reading, file) && file.commit())
+        return {};
+    return file.errorString();
+}
+
+enum class Born { Read, Malformed, OutOfRange };
+
+// The birth-date pick lists' texts for a date written YYYY-MM-DD within the years the lists
+// offer; a day or month they do not offer is left empty, as a list with nothing picked.
+Born readBirthDate(const QString &born, ReadingEntries &entries)
+{
+    if (born.isEmpty())
+        return Born::Read;
     static const QRegularExpression Iso(u"^(\\d{4})-(\\d{2})-(\\d{2})$"_s);
     const QRegularExpressionMatch match = Iso.match(born);
-    if (!born.isEmpty() && !match.hasMatch())
-        return std::nullopt;
-    ReadingEntries entries;
-    const int year = match.captured(1).toInt(), month = match.captured(2).toInt(),
-              day = match.captured(3).toInt();
+    if (!match.hasMatch())
+        return Born::Malformed;
+    if (born < u"1900-01-01" || born > u"2050-12-31")
+        return Born::OutOfRange;
+    const int month = match.captured(2).toInt(), day = match.captured(3).toInt();
     if (day >= 1 && day <= 31)
         entries.day = QString::number(day);
     if (month >= 1 && month <= 12)
         entries.month = monthName(month);
-    if (year >= 1900 && year <= 2050)
-        entries.year = QString::number(year);
-    return entries;
+    entries.year = match.captured(1);
+    return Born::Read;
 }
 
 bool asksForPdf(int argc, char *argv[])
@@ -75,15 +129,28 @@ bool asksForPdf(int argc, char *argv[])
     return false;
 }
 
+// Qt's messages are not the command line's: it says what went wrong in its own words, and a
+// correct call writes nothing but the reading.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        complain(message);
+}
+
 } // namespace
 
 bool isCommandLine(int argc, char *argv[])
 {
+    QStringList names;
+    for (const QCommandLineOption &option : Options().all())
+        names << option.names();
     for (int i = 1; i < argc; ++i) {
         const QString arg = QString::fromLocal8Bit(argv[i]);
-        if (arg.startsWith(u"--") || !arg.startsWith(u'-'))
-            return true;
-        if (OwnOptions.contains(arg.mid(1).section(u'=', 0, 0)))
+        const QString name = arg.startsWith(u"--") ? arg.mid(2).section(u'=', 0, 0)
+            : arg.startsWith(u'-')                 ? arg.mid(1)
+                                                   : QString();
+        // Long options take two dashes and short ones one, as the help shows them.
+        if (names.contains(name) && (name.size() == 1) != arg.startsWith(u"--"))
             return true;
     }
     return false;
@@ -91,6 +158,7 @@ bool isCommandLine(int argc, char *argv[])
 
 int runCommandLine(int argc, char *argv[])
 {
+    qInstallMessageHandler(keepQtQuiet);
     // A PDF needs fonts, and so a GUI application; it never needs a display.
     std::unique_ptr<QCoreApplication> application;
     if (asksForPdf(argc, argv)) {
@@ -99,71 +167,85 @@ int runCommandLine(int argc, char *argv[])
     } else {
         application = std::make_unique<QCoreApplication>(argc, argv);
     }
-    QCoreApplication::setApplicationName(u"vorn-color-numerology"_s);
-    QCoreApplication::setApplicationVersion(u"1.0"_s);
+    QCoreApplication::setApplicationName(Program);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
 
+    const Options options;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        applicationTitle()
-        + u": a color numerology reading of a name and a birth date.\n"
-          u"Without options it opens its windows; with them it writes one reading and ends."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption first(u"first"_s, u"The first name (required)."_s, u"NAME"_s);
-    const QCommandLineOption middle(u"middle"_s, u"The middle name."_s, u"NAME"_s);
-    const QCommandLineOption last(u"last"_s, u"The last name (required)."_s, u"NAME"_s);
-    const QCommandLineOption born(u"born"_s, u"The birth date, 1900-01-01 to 2050-12-31."_s,
-                                  u"YYYY-MM-DD"_s);
-    const QCommandLineOption format(u"format"_s,
-                                    u"text (the default), json or pdf (needs --output)."_s,
-                                    u"FORMAT"_s, u"text"_s);
-    const QCommandLineOption output(u"output"_s, u"Write to FILE instead of standard output."_s,
-                                    u"FILE"_s);
-    parser.addOptions({first, middle, last, born, format, output});
-
-    if (!parser.parse(QCoreApplication::arguments()))
-        return usageError(parser.errorText());
-    if (parser.isSet(u"help"_s) || parser.isSet(u"help-all"_s)) {
-        // Named as it is called, wherever it was started from.
-        const QString help = parser.helpText().replace(QCoreApplication::arguments().constFirst(),
-                                                       QCoreApplication::applicationName());
-        return write(QString(), help.toUtf8()) ? 0 : 1;
+    parser.addOptions(options.all());
+    if (!parser.parse(QCoreApplication::arguments())) {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const QString name = parser.unknownOptionNames().constFirst();
+            return usageError(u"unknown option '"_s + (name.size() == 1 ? u"-"_s : u"--"_s) + name
+                              + u"'"_s);
+        }
+        // "Missing value after '--first'." as a GNU program says it.
+        QString error = parser.errorText();
+        error[0] = error[0].toLower();
+        if (error.endsWith(u'.'))
+            error.chop(1);
+        return usageError(error);
     }
-    if (parser.isSet(u"version"_s))
-        parser.showVersion();
+    if (parser.isSet(options.help)) {
+        const QString error = write(QString(), helpText(parser).toUtf8());
+        return error.isEmpty() ? 0 : (complain(error), 1);
+    }
+    if (parser.isSet(options.version)) {
+        const QString error = write(QString(),
+                                    (Program + u' ' + QCoreApplication::applicationVersion()
+                                     + u"\nCopyright (C) 2026 Lorewell\n")
+                                        .toUtf8());
+        return error.isEmpty() ? 0 : (complain(error), 1);
+    }
     if (!parser.positionalArguments().isEmpty())
-        return usageError(u"Unexpected argument '"_s + parser.positionalArguments().first()
-                          + u"'."_s);
-    const QString kind = parser.value(format);
+        return usageError(u"unexpected argument '"_s + parser.positionalArguments().first()
+                          + u"'"_s);
+    const QString kind = parser.value(options.format);
     if (kind != u"text" && kind != u"json" && kind != u"pdf")
-        return usageError(u"Unknown format '"_s + kind + u"': text, json or pdf."_s);
-    if (kind == u"pdf" && parser.value(output).isEmpty())
-        return usageError(u"A PDF needs --output FILE."_s);
-    std::optional<ReadingEntries> entries = dateEntries(parser.value(born));
-    if (!entries)
-        return usageError(u"The birth date must be written YYYY-MM-DD, not '"_s + parser.value(born)
-                          + u"'."_s);
+        return usageError(u"unknown format '"_s + kind + u"': use text, json, or pdf"_s);
+    if (kind == u"pdf" && parser.value(options.output).isEmpty())
+        return usageError(u"a PDF needs --output FILE"_s);
 
+    ReadingEntries entries;
+    switch (readBirthDate(parser.value(options.born), entries)) {
+    case Born::Read:
+        break;
+    case Born::Malformed:
+        return usageError(u"the birth date must be written YYYY-MM-DD, not '"_s
+                          + parser.value(options.born) + u"'"_s);
+    case Born::OutOfRange:
+        return usageError(u"the birth date must lie from 1900-01-01 to 2050-12-31, not "_s
+                          + parser.value(options.born));
+    }
     // The names as typing them into the name boxes gives them.
-    entries->firstName = typedCapitals(parser.value(first));
-    entries->middleName = typedCapitals(parser.value(middle));
-    entries->lastName = typedCapitals(parser.value(last));
-    if (const std::optional<EntryProblem> problem = validateInput(*entries)) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(problem->message));
+    entries.firstName = typedCapitals(parser.value(options.first));
+    entries.middleName = typedCapitals(parser.value(options.middle));
+    entries.lastName = typedCapitals(parser.value(options.last));
+    if (const std::optional<EntryProblem> problem = validateInput(entries)) {
+        complain(problem->message);
         return 2;
     }
 
-    const Reading reading = makeReading(*entries);
-    const QString path = parser.value(output);
-    const bool written = kind == u"pdf" ? writePdf(path, reading)
-        : kind == u"json"               ? write(path, readingJson(reading))
-                                        : write(path, readingText(reading).toUtf8());
-    if (!written) {
-        std::fprintf(stderr, "Could not write %s.\n",
-                     path.isEmpty() ? "to standard output" : qUtf8Printable(path));
+    const Reading reading = makeReading(entries);
+    const QString path = parser.value(options.output);
+    const QString error = kind == u"pdf" ? writePdf(path, reading)
+        : kind == u"json"                ? write(path, readingJson(reading))
+                                         : write(path, readingText(reading).toUtf8());
+    if (!error.isEmpty()) {
+        complain(u"could not write "_s + (path.isEmpty() ? u"to standard output"_s : path) + u": "_s
+                 + error);
         return 1;
     }
     return 0;
+}
+
+std::optional<int> refuseLeftOverArguments(const QStringList &leftOver)
+{
+    if (leftOver.isEmpty())
+        return std::nullopt;
+    const QString &arg = leftOver.constFirst();
+    return usageError((arg.startsWith(u'-') ? u"unknown option '"_s : u"unexpected argument '"_s)
+                      + arg + u"'"_s);
 }
 
 } // namespace vorn

@@ -6,10 +6,14 @@
 
 int main(int argc, char *argv[])
 {
+    // The program's own options choose the command line; every other argument goes to Qt.
     if (vorn::isCommandLine(argc, argv))
         return vorn::runCommandLine(argc, argv);
 
     QApplication qapp(argc, argv);
+    if (const std::optional<int> refused
+        = vorn::refuseLeftOverArguments(QApplication::arguments().mid(1)))
+        return *refused;
     // The process ends through the support window alone, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -10,8 +10,7 @@ namespace vorn {
 
 // Gives assistive tools what they cannot work out for themselves: the link labels and the
 // support window's link check box are links, with a press action that follows them as a click
-// does; the results and support windows are windows. Once per process; every window's set-up
-// calls it.
+// does; the results and support windows are windows. Once per process, at start-up.
 void installAccessibleInterfaces();
 
 // Enter and Return press each of these buttons while it has the focus, as Space does.

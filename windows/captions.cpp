@@ -4,16 +4,6 @@
 
 namespace vorn {
 
-QString windowCaption()
-{
-    return applicationTitle() + QStringLiteral(" v1.0");
-}
-
-QString applicationTitle()
-{
-    return QStringLiteral("Vorn Color Numerology");
-}
-
 QString discussionBoardBanner()
 {
     return QStringLiteral("Join the mystic discussions on Lorewell: ") + makerHost();

@@ -1,13 +1,11 @@
-// Texts that more than one window shows, each kept once.
+// Texts that more than one window shows, each kept once; those a kept reading shares with the
+// windows are in reading/texts.h.
 #pragma once
 
 #include <QString>
+#include <reading/texts.h>
 
 namespace vorn {
-
-// The caption every window carries, and the title of every message box.
-QString windowCaption();
-QString applicationTitle();
 
 QString discussionBoardBanner();
 QString coBrandCaption();

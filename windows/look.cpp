@@ -173,7 +173,6 @@ void drawTextFocus(QLabel *label)
 
 void setUpWindow(QWidget *window, const char *name, FontRole font)
 {
-    installAccessibleInterfaces();
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(windowCaption());
     window->setWindowIcon(programIcon());

@@ -232,10 +232,25 @@ void MainWindow::onNextClicked()
         return;
     }
     showMessage(this, problem->message, QMessageBox::Information);
-    QWidget *const focus[]
-        = {nullptr, m_txtFirstName, m_txtLastName, m_cboDate, m_cboMonth, m_cboYear};
-    if (QWidget *field = focus[static_cast<int>(problem->focus)])
-        field->setFocus();
+    switch (problem->focus) {
+    case EntryField::None:
+        break;
+    case EntryField::FirstName:
+        m_txtFirstName->setFocus();
+        break;
+    case EntryField::LastName:
+        m_txtLastName->setFocus();
+        break;
+    case EntryField::Day:
+        m_cboDate->setFocus();
+        break;
+    case EntryField::Month:
+        m_cboMonth->setFocus();
+        break;
+    case EntryField::Year:
+        m_cboYear->setFocus();
+        break;
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

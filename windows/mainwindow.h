@@ -1,9 +1,7 @@
 #pragma once
 
-#include "entries.h"
-#include "imagelist.h"
-
 #include <QMainWindow>
+#include <reading/entries.h>
 #include <web/pages.h>
 
 class QComboBox;
@@ -25,9 +23,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
 
     ReadingEntries entries() const;
-
-    // The swatches that the results window shows.
-    const ImageList &imgColor() const { return m_imgColor; }
 
     // Which of the two offer labels sharing one place is in front.
     void bringCobrandToFront();
@@ -51,7 +46,6 @@ private:
     void buildOfferFrame(QWidget *client);
     void onNextClicked();
 
-    ImageList m_imgColor;
     QLineEdit *m_txtFirstName = nullptr;
     QLineEdit *m_txtMiddleName = nullptr;
     QLineEdit *m_txtLastName = nullptr;

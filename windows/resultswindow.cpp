@@ -2,10 +2,8 @@
 
 #include "accessibility.h"
 #include "captions.h"
-#include "entries.h"
 #include "frame.h"
 #include "geometry.h"
-#include "imagelist.h"
 #include "linklabel.h"
 #include "look.h"
 
@@ -19,6 +17,8 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <reading/entries.h>
+#include <reading/swatches.h>
 
 namespace vorn {
 
@@ -123,11 +123,11 @@ protected:
     }
 };
 
-QPlainTextEdit *makeLockedBox(const char *name, const char *spoken, QWidget *parent)
+QPlainTextEdit *makeLockedBox(const char *name, const QString &spoken, QWidget *parent)
 {
     auto *box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
-    box->setAccessibleName(QLatin1String(spoken));
+    box->setAccessibleName(spoken);
     box->setReadOnly(true);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -208,30 +208,30 @@ QWidget *ResultsWindow::buildTab(ReadingCategory category, Tab &tab)
 
     tab.primaryColor = value(d.primaryColor, FontRole::Bold, Red);
     place(tab.primaryColor, d.valueLeft, 675, 4140, 225);
-    caption(d.primaryCaption, QStringLiteral("Primary Color"), 675, tab.primaryColor);
-    tab.primaryColorDesc = makeLockedBox(d.primaryColorDesc, "Primary Color Description", frame);
+    caption(d.primaryCaption, primaryColorCaption(), 675, tab.primaryColor);
+    tab.primaryColorDesc
+        = makeLockedBox(d.primaryColorDesc, primaryColorCaption() + u" Description", frame);
     place(tab.primaryColorDesc, d.primaryDescLeft, 915, d.primaryDescWidth, 795);
     tab.primaryPicture = picture(d.primaryPicture, 915);
 
     tab.secondaryColor = value(d.secondaryColor, FontRole::Bold, Red);
     place(tab.secondaryColor, d.valueLeft, d.secondaryTop, 4140, 225);
-    caption(d.secondaryCaption, QStringLiteral("Secondary Color"), d.secondaryTop,
-            tab.secondaryColor);
+    caption(d.secondaryCaption, secondaryColorCaption(), d.secondaryTop, tab.secondaryColor);
     tab.secondaryColorDesc
-        = makeLockedBox(d.secondaryColorDesc, "Secondary Color Description", frame);
+        = makeLockedBox(d.secondaryColorDesc, secondaryColorCaption() + u" Description", frame);
     place(tab.secondaryColorDesc, d.valueLeft, 2115, d.secondaryDescWidth, 795);
     tab.secondaryPicture = picture(d.secondaryPicture, 2115);
 
     tab.keywords = value(d.keywords, FontRole::Bold, Red);
     place(tab.keywords, d.valueLeft, 2955, 4515, 615);
-    caption(d.keywordsCaption, QStringLiteral("Keywords"), 2955, tab.keywords);
+    caption(d.keywordsCaption, keywordsCaption(), 2955, tab.keywords);
     // Until a reading writes it, the keywords label shows the line of the number 1.
     tab.keywords->setText(fromUtf8(FindCatalogueRecord(category, 1)->Keywords));
     tab.keywords->setWordWrap(true);
 
-    tab.interpretation = makeLockedBox(d.interpretation, "Interpretation", frame);
+    tab.interpretation = makeLockedBox(d.interpretation, interpretationCaption(), frame);
     place(tab.interpretation, 120, 3555, 7140, 1755);
-    caption(d.interpretationCaption, QStringLiteral("Interpretation"), 3315, tab.interpretation);
+    caption(d.interpretationCaption, interpretationCaption(), 3315, tab.interpretation);
 
     // The short values first, each with its caption, then the long texts.
     setFocusChain({tab.number, tab.primaryColor, tab.secondaryColor, tab.keywords,
@@ -331,8 +331,7 @@ void ResultsWindow::showKeepingMenu(QMenu *menu, const QContextMenuEvent &event)
     }
 }
 
-void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t number,
-                                         const ImageList &images)
+void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t number)
 {
     const TabFill fill = DecideTabFill(category, number);
     const Tab &tab = m_tabs[static_cast<std::size_t>(category)];
@@ -348,11 +347,11 @@ void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t 
         tab.primaryColorDesc->setPlainText(fromUtf8(*fill.PrimaryColorDesc));
     // A swatch is named by the colour it shows.
     if (fill.PrimaryPicture) {
-        tab.primaryPicture->setPixmap(images.picture(*fill.PrimaryPicture));
+        tab.primaryPicture->setPixmap(swatch(*fill.PrimaryPicture));
         tab.primaryPicture->setAccessibleName(fromUtf8(PictureColorName(*fill.PrimaryPicture)));
     }
     if (fill.SecondaryPicture) {
-        tab.secondaryPicture->setPixmap(images.picture(*fill.SecondaryPicture));
+        tab.secondaryPicture->setPixmap(swatch(*fill.SecondaryPicture));
         tab.secondaryPicture->setAccessibleName(fromUtf8(PictureColorName(*fill.SecondaryPicture)));
     }
     if (fill.SecondaryColorDesc)

@@ -13,8 +13,6 @@ class QTabWidget;
 
 namespace vorn {
 
-class ImageList;
-
 // frmDisplay: one reading on three tabs, Life Journey, Soul and Personality, with the
 // Personality tab in front. Made afresh for every reading and filled before it is shown.
 class ResultsWindow : public QWidget
@@ -24,10 +22,9 @@ class ResultsWindow : public QWidget
 public:
     explicit ResultsWindow(QWidget *parent = nullptr);
 
-    // Writes what the catalogue decides for the number on the category's tab, pictures taken
-    // from images, and fills the category's interpretation box.
-    void applyCatalogueRecord(ReadingCategory category, std::int16_t number,
-                              const ImageList &images);
+    // Writes what the catalogue decides for the number on the category's tab, with its
+    // swatches, and fills the category's interpretation box.
+    void applyCatalogueRecord(ReadingCategory category, std::int16_t number);
 
 Q_SIGNALS:
     void backRequested();

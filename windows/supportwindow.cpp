@@ -11,7 +11,9 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -303,16 +305,33 @@ bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if ((field == m_txtEmail || field == m_txtFriendEmail)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
-            showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
-                        QMessageBox::Critical);
-            field->setFocus(Qt::OtherFocusReason);
+            refuseSpace(field);
             return true;
         }
         break;
+    case QEvent::InputMethod: {
+        // Typing through a desktop's input method commits text instead of sending keys.
+        auto *input = static_cast<QInputMethodEvent *>(event);
+        if ((field != m_txtEmail && field != m_txtFriendEmail)
+            || !input->commitString().contains(u' '))
+            break;
+        QInputMethodEvent withoutSpaces(input->preeditString(), input->attributes());
+        withoutSpaces.setCommitString(QString(input->commitString()).remove(u' '),
+                                      input->replacementStart(), input->replacementLength());
+        refuseSpace(field);
+        QCoreApplication::sendEvent(field, &withoutSpaces);
+        return true;
+    }
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void SupportWindow::refuseSpace(QWidget *field)
+{
+    showMessage(this, QStringLiteral("Email Address Cannot Contain Space"), QMessageBox::Critical);
+    field->setFocus(Qt::OtherFocusReason);
 }
 
 void SupportWindow::onCheck1Clicked()

@@ -51,6 +51,7 @@ private:
     void buildCatalogueFrame();
     void onSubmitClicked();
     void onCheck1Clicked();
+    void refuseSpace(QWidget *field);
     QString fieldText(const QWidget *field) const;
     void setFieldText(QWidget *field, const QString &text);
     QString placeholderOf(const QObject *field) const;

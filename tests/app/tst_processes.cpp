@@ -33,6 +33,8 @@ private Q_SLOTS:
     void copiesStartedTogetherLeaveExactlyOne();
     void leavingThroughTheSupportWindowEndsWithStatusZero_data();
     void leavingThroughTheSupportWindowEndsWithStatusZero();
+    void startsTheWindowsWithQtsOptionsAndRefusesStrayArguments_data();
+    void startsTheWindowsWithQtsOptionsAndRefusesStrayArguments();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -149,6 +151,52 @@ void TestProcesses::leavingThroughTheSupportWindowEndsWithStatusZero()
     if (steps.startsWith(u"cmdNext"))
         QVERIFY(output.contains(
             u"probe: message 1|Vorn Color Numerology|Please Enter Your First Name"));
+}
+
+void TestProcesses::startsTheWindowsWithQtsOptionsAndRefusesStrayArguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("refusal"); // empty: the windows start
+
+    QTest::newRow("a style") << QStringList{u"-platform"_s, u"offscreen"_s, u"-style"_s,
+                                            u"Fusion"_s}
+                             << QString();
+    QTest::newRow("a session to restore, a geometry, right to left")
+        << QStringList{u"-session"_s, u"1234abcd_5678"_s, u"-qwindowgeometry"_s, u"497x300+10+10"_s,
+                       u"-reverse"_s}
+        << QString();
+    QTest::newRow("Qt's options with two dashes") << QStringList{u"--style=Fusion"_s} << QString();
+    QTest::newRow("a file") << QStringList{u"reading.txt"_s}
+                            << u"vorn-color-numerology: unexpected argument 'reading.txt'"_s;
+    QTest::newRow("a Qt option and a file")
+        << QStringList{u"-style"_s, u"Fusion"_s, u"somefile"_s}
+        << u"vorn-color-numerology: unexpected argument 'somefile'"_s;
+    QTest::newRow("a misspelled option") << QStringList{u"--frist"_s, u"john"_s}
+                                         << u"vorn-color-numerology: unknown option '--frist'"_s;
+}
+
+void TestProcesses::startsTheWindowsWithQtsOptionsAndRefusesStrayArguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, refusal);
+    ProgramCopy copy(m_home->path(), m_runtime);
+    copy.start(arguments);
+    QVERIFY(copy.started());
+    if (refusal.isEmpty()) {
+        QVERIFY2(copy.waitFor(u"probe: shown frmMain"_s), qPrintable(copy.output()));
+        QVERIFY(copy.running());
+        return;
+    }
+    QVERIFY2(copy.endsBy(10000), qPrintable(copy.output()));
+    QCOMPARE(copy.exitCode(), 2);
+    const QStringList said = copy.output().split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(said.value(0), refusal);
+    QCOMPARE(said.value(1), u"Try 'vorn-color-numerology --help' for more information."_s);
+    QVERIFY(!copy.output().contains(u"probe: shown"));
+    // Nothing was written: no settings, no lock.
+    QCOMPARE(QDir(m_home->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{u"runtime"_s});
+    QVERIFY(QDir(m_runtime).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)

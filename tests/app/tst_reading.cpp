@@ -3,9 +3,11 @@
 #include "uitesting.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,7 +25,8 @@ struct Run
     QString err;
 };
 
-Run Program(const QStringList &arguments, const QString &home)
+Run Program(const QStringList &arguments, const QString &home,
+            const QString &program = QStringLiteral(VORN_PROGRAM), const QString &locale = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -34,8 +37,10 @@ Run Program(const QStringList &arguments, const QString &home)
     env.insert(u"HOME"_s, home);
     env.insert(u"XDG_CONFIG_HOME"_s, home + u"/config");
     env.insert(u"XDG_RUNTIME_DIR"_s, home);
+    if (!locale.isEmpty())
+        env.insert(u"LC_ALL"_s, locale);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(VORN_PROGRAM), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(20000))
         return {};
     return {process.exitCode(), process.readAllStandardOutput(),
@@ -60,6 +65,7 @@ private Q_SLOTS:
     void printsTheJsonOfAReading_data();
     void printsTheJsonOfAReading();
     void writesAPdfThatHoldsTheThreeReadings();
+    void fitsTheLongestReadingOnOneLetterPage();
     void refusesWhatTheInputWindowRefuses_data();
     void refusesWhatTheInputWindowRefuses();
 
@@ -76,12 +82,25 @@ void TestReading::answersHelpAndVersion()
 {
     const Run version = Program({u"--version"_s}, m_home->path());
     QCOMPARE(version.status, 0);
-    QCOMPARE(version.out, "vorn-color-numerology 1.0\n");
-    const Run help = Program({u"--help"_s}, m_home->path());
+    const QList<QByteArray> lines = version.out.split('\n');
+    QCOMPARE(lines.value(0), "vorn-color-numerology " VORN_VERSION);
+    QVERIFY(lines.value(1).startsWith("Copyright (C) "));
+    QVERIFY(version.err.isEmpty());
+
+    // Named by its name however it was started, with what it requires on its usage line, and
+    // no promise of options it does not list.
+    const QString link = m_home->filePath(u"v"_s);
+    QVERIFY(QFile::link(QStringLiteral(VORN_PROGRAM), link));
+    const Run help = Program({u"--help"_s}, m_home->path(), link);
     QCOMPARE(help.status, 0);
-    QVERIFY(help.out.startsWith("Usage: vorn-color-numerology [options]\n"));
-    for (const char *option : {"--first <NAME>", "--born <YYYY-MM-DD>", "--format <FORMAT>"})
+    QVERIFY2(help.out.startsWith("Usage: vorn-color-numerology --first NAME --last NAME --born "
+                                 "YYYY-MM-DD [OPTION]...\n"),
+             help.out.constData());
+    for (const char *option :
+         {"--first <NAME>", "--born <YYYY-MM-DD>", "--format <FORMAT>", "--version", "-style"})
         QVERIFY2(help.out.contains(option), option);
+    QVERIFY(!help.out.contains("--help-all"));
+    QVERIFY(!help.out.contains("-vorn"));
 }
 
 void TestReading::printsTheJsonOfAReading_data()
@@ -164,7 +183,7 @@ void TestReading::writesAPdfThatHoldsTheThreeReadings()
     pdftotext.start(u"pdftotext"_s, {pdf, u"-"_s});
     QVERIFY(pdftotext.waitForFinished(20000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-    QVERIFY2(text.contains(u"A reading for JOHN SMITH, born 29 November 1999."), qPrintable(text));
+    QVERIFY2(text.contains(u"A reading for JOHN SMITH, born November 29, 1999."), qPrintable(text));
     const std::pair<ReadingCategory, int> readings[] = {{ReadingCategory::LifeJourney, 5},
                                                         {ReadingCategory::Soul, 6},
                                                         {ReadingCategory::Personality, 2}};
@@ -177,13 +196,33 @@ void TestReading::writesAPdfThatHoldsTheThreeReadings()
     }
 }
 
+void TestReading::fitsTheLongestReadingOnOneLetterPage()
+{
+    // Life Journey 4, Soul 22 and Personality 22: the numbers with the most text.
+    const QString pdf = m_home->filePath(u"longest.pdf"_s);
+    const Run run = Program(Entries("john", "emmaia", "2000-01-01")
+                                << u"--format=pdf"_s << u"--output"_s << pdf,
+                            m_home->path(), QStringLiteral(VORN_PROGRAM), u"en_US.UTF-8"_s);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString()); // nothing from Qt either
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString written = QString::fromLatin1(file.readAll());
+    static const QRegularExpression pageCount(
+        u"/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"_s);
+    QCOMPARE(pageCount.match(written).captured(1), u"1"_s);
+    QVERIFY2(written.contains(u"/MediaBox [0 0 612.000000 792.000000]"_s),
+             "Letter, as a US locale measures");
+}
+
 void TestReading::refusesWhatTheInputWindowRefuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
 
+    // The input window's own message for what it refuses, said as a command says it.
     auto row = [](const char *name, const QStringList &arguments, const QString &message) {
-        QTest::newRow(name) << arguments << message;
+        QTest::newRow(name) << arguments << u"vorn-color-numerology: "_s + message;
     };
     row("no first name", {u"--last"_s, u"SMITH"_s, u"--born"_s, u"1999-11-29"_s},
         u"Please Enter Your First Name"_s);
@@ -194,19 +233,23 @@ void TestReading::refusesWhatTheInputWindowRefuses_data()
         u"Please Specify Your Birth Date"_s);
     row("a thirteenth month", Entries("a", "b", "1999-13-01"),
         u"Please Specify Your Birth Month"_s);
-    row("a year no list offers", Entries("a", "b", "1899-12-31"),
-        u"Please Specify Your Birth Year"_s);
+    row("a year before the first", Entries("a", "b", "1899-12-31"),
+        u"the birth date must lie from 1900-01-01 to 2050-12-31, not 1899-12-31"_s);
+    row("a year after the last", Entries("a", "b", "2051-01-01"),
+        u"the birth date must lie from 1900-01-01 to 2050-12-31, not 2051-01-01"_s);
     row("29 February 1900", Entries("a", "b", "1900-02-29"),
         u"Please Enter Correct Date Or Month!"_s);
     row("31 April", Entries("a", "b", "2001-04-31"), u"Please Enter Correct Date Or Month !"_s);
     row("a date not written YYYY-MM-DD", Entries("a", "b", "29/11/1999"),
-        u"The birth date must be written YYYY-MM-DD, not '29/11/1999'."_s);
+        u"the birth date must be written YYYY-MM-DD, not '29/11/1999'"_s);
     row("an unknown option", Entries("a", "b", "1999-11-29") << u"--frist"_s,
-        u"Unknown option 'frist'."_s);
+        u"unknown option '--frist'"_s);
+    row("an option without its value", Entries("a", "b", "1999-11-29") << u"--format"_s,
+        u"missing value after '--format'"_s);
     row("an unknown format", Entries("a", "b", "1999-11-29") << u"--format=doc"_s,
-        u"Unknown format 'doc': text, json or pdf."_s);
+        u"unknown format 'doc': use text, json, or pdf"_s);
     row("a PDF without a file", Entries("a", "b", "1999-11-29") << u"--format=pdf"_s,
-        u"A PDF needs --output FILE."_s);
+        u"a PDF needs --output FILE"_s);
 }
 
 void TestReading::refusesWhatTheInputWindowRefuses()

@@ -30,9 +30,10 @@ ProgramCopy::~ProgramCopy()
     }
 }
 
-void ProgramCopy::start()
+void ProgramCopy::start(const QStringList &arguments)
 {
     m_process.setProcessEnvironment(m_env);
+    m_process.setArguments(arguments);
     m_process.start();
 }
 

@@ -18,7 +18,7 @@ public:
 
     QProcessEnvironment &environment() { return m_env; }
 
-    void start();
+    void start(const QStringList &arguments = {});
     bool started();
 
     // Waits until the probe has reported line, or the copy has ended; true when it has.

@@ -12,8 +12,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <reading/swatches.h>
 #include <windows/geometry.h>
-#include <windows/imagelist.h>
 #include <windows/resultswindow.h>
 
 using namespace vorn;
@@ -87,7 +87,6 @@ private Q_SLOTS:
 
 private:
     ResultsWindow *m_window = nullptr;
-    ImageList m_images;
 };
 
 void TestResultsWindow::init()
@@ -106,7 +105,7 @@ void TestResultsWindow::swatchesLoadAtTheirIndex_data()
     QTest::addColumn<QColor>("colour");
     const QColor colours[] = {0x0000FF, 0xFF7F50, 0xFFD700, 0x008000, 0x4B0082, 0xFF00FF, 0x808000,
                               0xFFA500, 0xFF0000, 0x40E0D0, 0x8F00FF, 0xFFFF00, 0xF4A6C0};
-    for (int i = 1; i <= ImageList::Count; ++i)
+    for (int i = 1; i <= SwatchCount; ++i)
         QTest::newRow(qPrintable(QString::number(i))) << i << colours[i - 1];
 }
 
@@ -114,16 +113,16 @@ void TestResultsWindow::swatchesLoadAtTheirIndex()
 {
     QFETCH(int, index);
     QFETCH(QColor, colour);
-    const QPixmap picture = m_images.picture(index);
+    const QPixmap picture = swatch(index);
     QVERIFY(!picture.isNull());
     QCOMPARE(picture.size(), QSize(25, 25));
     const QColor centre = picture.toImage().pixelColor(12, 12);
     QVERIFY2(qAbs(centre.red() - colour.red()) <= 3 && qAbs(centre.green() - colour.green()) <= 3
                  && qAbs(centre.blue() - colour.blue()) <= 3,
              qPrintable(centre.name()));
-    QVERIFY(m_images.picture(0).isNull());
-    QVERIFY(m_images.picture(ImageList::Count + 1).isNull());
-    QVERIFY(m_images.picture(-1).isNull());
+    QVERIFY(swatch(0).isNull());
+    QVERIFY(swatch(SwatchCount + 1).isNull());
+    QVERIFY(swatch(-1).isNull());
 }
 
 void TestResultsWindow::showsItsDesignBeforeAnythingIsWritten()
@@ -234,7 +233,7 @@ void TestResultsWindow::writesWhatTheCatalogueDecides()
     QFETCH(ReadingCategory, category);
     QFETCH(int, number);
     const auto n = static_cast<std::int16_t>(number);
-    m_window->applyCatalogueRecord(category, n, m_images);
+    m_window->applyCatalogueRecord(category, n);
     const TabNames names = Names(category);
     const QString intro = Str(CategoryIntro(category));
 
@@ -251,10 +250,8 @@ void TestResultsWindow::writesWhatTheCatalogueDecides()
         QCOMPARE(text(names.number), Str(record->NumberCaption));
         QCOMPARE(text(names.primaryColor), Str(record->PrimaryColor));
         QCOMPARE(box(names.primaryDesc), Str(record->PrimaryColorDesc));
-        QVERIFY(
-            SamePicture(picture(names.primaryPicture), m_images.picture(record->PrimaryPicture)));
-        QVERIFY(SamePicture(picture(names.secondaryPicture),
-                            m_images.picture(record->SecondaryPicture)));
+        QVERIFY(SamePicture(picture(names.primaryPicture), swatch(record->PrimaryPicture)));
+        QVERIFY(SamePicture(picture(names.secondaryPicture), swatch(record->SecondaryPicture)));
         QCOMPARE(box(names.secondaryDesc), Str(record->SecondaryColorDesc));
         QCOMPARE(text(names.secondaryColor), Str(record->SecondaryColor));
         QCOMPARE(text(names.keywords), Str(record->Keywords));
@@ -294,7 +291,7 @@ void TestResultsWindow::writesWhatTheCatalogueDecides()
 void TestResultsWindow::interpretationBoxOpensAtTheTop()
 {
     for (ReadingCategory category : ReadingCategories)
-        m_window->applyCatalogueRecord(category, 1, m_images);
+        m_window->applyCatalogueRecord(category, 1);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     auto *tabs = child<QTabWidget>(m_window, "SSTab1");
@@ -311,7 +308,7 @@ void TestResultsWindow::interpretationBoxOpensAtTheTop()
 void TestResultsWindow::keyboardReachesEveryValueAndEveryTab()
 {
     for (ReadingCategory category : ReadingCategories)
-        m_window->applyCatalogueRecord(category, 2, m_images);
+        m_window->applyCatalogueRecord(category, 2);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *tabs = child<QTabWidget>(m_window, "SSTab1");
@@ -362,7 +359,7 @@ void TestResultsWindow::keepsTheReadingFromAnyControlsMenu()
     QFETCH(bool, shiftF10);
     QFETCH(QStringList, items);
     for (ReadingCategory category : ReadingCategories)
-        m_window->applyCatalogueRecord(category, 2, m_images);
+        m_window->applyCatalogueRecord(category, 2);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     auto *tabs = child<QTabWidget>(m_window, "SSTab1");

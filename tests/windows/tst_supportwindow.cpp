@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -575,14 +576,22 @@ void TestSupportWindow::rejectsTypedSpacesInEmailFieldsOnly_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("inputMethod"); // committed by a desktop's input method, not keys
 
-    QTest::newRow("email") << u"txtEmail"_s << u"an n@x.org"_s << u"ann@x.org"_s << 1;
+    QTest::newRow("email") << u"txtEmail"_s << u"an n@x.org"_s << u"ann@x.org"_s << 1 << false;
+    QTest::newRow("email, from an input method")
+        << u"txtEmail"_s << u"an n@x.org"_s << u"ann@x.org"_s << 1 << true;
+    QTest::newRow("friend's email, from an input method")
+        << u"txtFriendEmail"_s << u"b o b@y"_s << u"bob@y"_s << 1 << true;
+    QTest::newRow("name, from an input method")
+        << u"txtName"_s << u"Ann Lee"_s << u"Ann Lee"_s << 0 << true;
     QTest::newRow("email starting with a space")
-        << u"txtEmail"_s << u" a@b.c "_s << u"a@b.c"_s << 2;
-    QTest::newRow("friend's email") << u"txtFriendEmail"_s << u"b o b@y"_s << u"bob@y"_s << 2;
-    QTest::newRow("name") << u"txtName"_s << u"Ann Lee"_s << u"Ann Lee"_s << 0;
-    QTest::newRow("friend's name") << u"txtFriendName"_s << u" Bob "_s << u" Bob "_s << 0;
-    QTest::newRow("message") << u"txtMessage"_s << u"Hi there"_s << u"Hi there"_s << 0;
+        << u"txtEmail"_s << u" a@b.c "_s << u"a@b.c"_s << 2 << false;
+    QTest::newRow("friend's email")
+        << u"txtFriendEmail"_s << u"b o b@y"_s << u"bob@y"_s << 2 << false;
+    QTest::newRow("name") << u"txtName"_s << u"Ann Lee"_s << u"Ann Lee"_s << 0 << false;
+    QTest::newRow("friend's name") << u"txtFriendName"_s << u" Bob "_s << u" Bob "_s << 0 << false;
+    QTest::newRow("message") << u"txtMessage"_s << u"Hi there"_s << u"Hi there"_s << 0 << false;
 }
 
 void TestSupportWindow::rejectsTypedSpacesInEmailFieldsOnly()
@@ -591,9 +600,17 @@ void TestSupportWindow::rejectsTypedSpacesInEmailFieldsOnly()
     QFETCH(QString, typed);
     QFETCH(QString, kept);
     QFETCH(int, messages);
+    QFETCH(bool, inputMethod);
 
     MessageBoxAnswerer answerer;
-    type(field, typed);
+    if (inputMethod) {
+        QVERIFY(tabTo(field));
+        QInputMethodEvent committed;
+        committed.setCommitString(typed);
+        QApplication::sendEvent(QApplication::focusWidget(), &committed);
+    } else {
+        type(field, typed);
+    }
     QCOMPARE(answerer.texts(), QStringList(messages, u"Email Address Cannot Contain Space"_s));
     for (const SeenMessage &seen : std::as_const(answerer.seen)) {
         QCOMPARE(seen.title, u"Vorn Color Numerology");

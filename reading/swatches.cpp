@@ -1,11 +1,13 @@
-#include "imagelist.h"
+#include "swatches.h"
+
+#include <array>
 
 namespace vorn {
 
 namespace {
 
 // Pictures 1 to 12 carry their file name as key; 13 is the swatch of "Pink, Cherry".
-constexpr std::array<const char *, ImageList::Count> FileNames = {
+constexpr std::array<const char *, SwatchCount> FileNames = {
     "blue.jpg",    "coral.jpg",  "gold.jpg",        "green.jpg", "indigo.jpg",
     "magenta.jpg", "olive.jpg",  "orange.jpg",      "red.jpg",   "turquoise.jpg",
     "violet.jpg",  "yellow.jpg", "pink-cherry.jpg",
@@ -13,21 +15,16 @@ constexpr std::array<const char *, ImageList::Count> FileNames = {
 
 } // namespace
 
-QString ImageList::resourcePath(int index)
+QString swatchPath(int index)
 {
-    if (index < 1 || index > Count)
+    if (index < 1 || index > SwatchCount)
         return {};
     return QStringLiteral(":/swatches/") + QLatin1String(FileNames[index - 1]);
 }
 
-QPixmap ImageList::picture(int index) const
+QPixmap swatch(int index)
 {
-    if (index < 1 || index > Count)
-        return {};
-    QPixmap &picture = m_pictures[index - 1];
-    if (picture.isNull())
-        picture.load(resourcePath(index));
-    return picture;
+    return index < 1 || index > SwatchCount ? QPixmap() : QPixmap(swatchPath(index));
 }
 
 } // namespace vorn

@@ -1,5 +1,9 @@
 #include "reading.h"
 
+#include "entries.h"
+#include "swatches.h"
+#include "texts.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
 #include <QJsonDocument>
@@ -10,9 +14,6 @@
 #include <QTextDocument>
 #include <array>
 #include <catalogue/catalogue.h>
-#include <windows/captions.h>
-#include <windows/entries.h>
-#include <windows/imagelist.h>
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +21,7 @@ namespace vorn {
 
 namespace {
 
-std::string_view View(const QByteArray &bytes)
+std::string_view utf8View(const QByteArray &bytes)
 {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
@@ -37,7 +38,7 @@ struct Section
     QString number() const { return fromUtf8(*fill.NumberCaption); }
 };
 
-std::array<Section, 3> Sections(const Reading &reading)
+std::array<Section, 3> sections(const Reading &reading)
 {
     auto section = [](ReadingCategory category, EngineNumber number) {
         return Section{category, number, DecideTabFill(category, number)};
@@ -47,7 +48,7 @@ std::array<Section, 3> Sections(const Reading &reading)
             section(ReadingCategory::Personality, reading.personality)};
 }
 
-QString FullName(const Reading &reading)
+QString fullName(const Reading &reading)
 {
     QStringList names;
     for (const QString &name : {reading.firstName, reading.middleName, reading.lastName}) {
@@ -57,13 +58,14 @@ QString FullName(const Reading &reading)
     return names.join(u' ');
 }
 
-QString BirthDate(const Reading &reading)
+// As the pick lists run: month, day, year.
+QString birthDate(const Reading &reading)
 {
-    return QString::number(reading.born.day()) + u' ' + monthName(reading.born.month()) + u' '
+    return monthName(reading.born.month()) + u' ' + QString::number(reading.born.day()) + u", "
         + QString::number(reading.born.year());
 }
 
-QString SwatchUrl(std::int16_t picture)
+QString swatchUrl(std::int16_t picture)
 {
     return QStringLiteral("swatch:") + QString::number(picture);
 }
@@ -82,24 +84,25 @@ Reading makeReading(const ReadingEntries &entries)
     reading.middleName = entries.middleName;
     reading.lastName = entries.lastName;
     reading.born = QDate(entries.year.toInt(), monthNumber(entries.month), entries.day.toInt());
-    reading.lifeJourney = ComputeLifeJourneyNumber(View(day), View(month), View(year));
-    reading.soul = ComputeSoulNumber(View(first), View(middle), View(last));
-    reading.personality = ComputePersonalityNumber(View(first), View(middle), View(last));
+    reading.lifeJourney = ComputeLifeJourneyNumber(utf8View(day), utf8View(month), utf8View(year));
+    reading.soul = ComputeSoulNumber(utf8View(first), utf8View(middle), utf8View(last));
+    reading.personality
+        = ComputePersonalityNumber(utf8View(first), utf8View(middle), utf8View(last));
     return reading;
 }
 
 QString readingText(const Reading &reading)
 {
-    QString text = applicationTitle() + u"\n\nA reading for " + FullName(reading) + u", born "
-        + BirthDate(reading) + u".\n";
-    for (const Section &section : Sections(reading)) {
+    QString text = applicationTitle() + u"\n\nA reading for " + fullName(reading) + u", born "
+        + birthDate(reading) + u".\n";
+    for (const Section &section : sections(reading)) {
         const TabFill &fill = section.fill;
         text += u"\n\n" + fromUtf8(TabCaption(section.category)) + u": " + section.number() + u'\n';
         if (section.hasReading()) {
-            text += u"\nPrimary Color: " + fromUtf8(*fill.PrimaryColor) + u'\n'
-                + fromUtf8(*fill.PrimaryColorDesc) + u"\n\nSecondary Color: "
+            text += u'\n' + primaryColorCaption() + u": " + fromUtf8(*fill.PrimaryColor) + u'\n'
+                + fromUtf8(*fill.PrimaryColorDesc) + u"\n\n" + secondaryColorCaption() + u": "
                 + fromUtf8(*fill.SecondaryColor) + u'\n' + fromUtf8(*fill.SecondaryColorDesc)
-                + u"\n\nKeywords: " + fromUtf8(*fill.Keywords) + u'\n';
+                + u"\n\n" + keywordsCaption() + u": " + fromUtf8(*fill.Keywords) + u'\n';
         }
         text += u'\n' + fromUtf8(CategoryIntro(section.category)) + u'\n';
         if (!fill.Interpretation.empty())
@@ -132,16 +135,16 @@ QByteArray readingJson(const Reading &reading)
         };
         return shown;
     };
-    const std::array<Section, 3> sections = Sections(reading);
+    const std::array<Section, 3> shown = sections(reading);
     QJsonObject json{
         {u"name"_s,
          QJsonObject{{u"first"_s, reading.firstName},
                      {u"middle"_s, reading.middleName},
                      {u"last"_s, reading.lastName}}},
         {u"born"_s, reading.born.toString(Qt::ISODate)},
-        {u"lifeJourney"_s, number(sections[0])},
-        {u"soul"_s, number(sections[1])},
-        {u"personality"_s, number(sections[2])},
+        {u"lifeJourney"_s, number(shown[0])},
+        {u"soul"_s, number(shown[1])},
+        {u"personality"_s, number(shown[2])},
     };
     return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
@@ -155,40 +158,41 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
     document->setDocumentMargin(0);
     // Lengths in pixels of 1/96 inch: the document is laid out at 96 dots per inch.
     document->setDefaultStyleSheet(QStringLiteral(
-        "h1 { font-size: 20pt; color: #b00000; margin-bottom: 4px; }"
-        "h2 { font-size: 13pt; color: #00007f; margin-top: 18px; margin-bottom: 6px; }"
-        "p { margin-top: 0; margin-bottom: 6px; }"
-        "p.person { font-size: 11pt; margin-bottom: 4px; }"
+        "h1 { font-size: 16pt; color: #b00000; margin-top: 0; margin-bottom: 2px; }"
+        "h2 { font-size: 11pt; color: #00007f; margin-top: 10px; margin-bottom: 2px; }"
+        "p { margin-top: 0; margin-bottom: 4px; line-height: 92%; }"
+        "p.person { font-size: 10pt; margin-bottom: 2px; }"
         "p.intro { font-style: italic; color: #404040; }"
-        "table { margin-top: 4px; margin-bottom: 2px; }"
+        "table { margin-top: 2px; margin-bottom: 1px; }"
         "td { padding-right: 6px; }"));
 
     auto swatch = [&document](std::int16_t picture) {
-        document->addResource(QTextDocument::ImageResource, QUrl(SwatchUrl(picture)),
-                              QImage(ImageList::resourcePath(picture)));
+        document->addResource(QTextDocument::ImageResource, QUrl(swatchUrl(picture)),
+                              QImage(swatchPath(picture)));
         return QStringLiteral("<img src=\"%1\" width=\"14\" height=\"14\">")
-            .arg(SwatchUrl(picture));
+            .arg(swatchUrl(picture));
     };
-    auto color = [&swatch](const char *caption, std::int16_t picture, std::string_view name,
+    auto color = [&swatch](const QString &caption, std::int16_t picture, std::string_view name,
                            std::string_view description) {
         return QStringLiteral("<table cellspacing=\"0\"><tr><td>%1</td><td><b>%2:</b> %3</td></tr>"
                               "</table><p>%4</p>")
-            .arg(swatch(picture), QLatin1String(caption), fromUtf8(name).toHtmlEscaped(),
+            .arg(swatch(picture), caption, fromUtf8(name).toHtmlEscaped(),
                  fromUtf8(description).toHtmlEscaped());
     };
 
     QString html = u"<h1>" + applicationTitle() + u"</h1><p class=\"person\">A reading for <b>"
-        + FullName(reading).toHtmlEscaped() + u"</b>, born " + BirthDate(reading) + u".</p>";
-    for (const Section &section : Sections(reading)) {
+        + fullName(reading).toHtmlEscaped() + u"</b>, born " + birthDate(reading) + u".</p>";
+    for (const Section &section : sections(reading)) {
         const TabFill &fill = section.fill;
         html += u"<h2>" + fromUtf8(TabCaption(section.category)) + u" &nbsp;" + section.number()
             + u"</h2>";
         if (section.hasReading()) {
-            html += color("Primary Color", *fill.PrimaryPicture, *fill.PrimaryColor,
+            html += color(primaryColorCaption(), *fill.PrimaryPicture, *fill.PrimaryColor,
                           *fill.PrimaryColorDesc)
-                + color("Secondary Color", *fill.SecondaryPicture, *fill.SecondaryColor,
+                + color(secondaryColorCaption(), *fill.SecondaryPicture, *fill.SecondaryColor,
                         *fill.SecondaryColorDesc)
-                + u"<p><b>Keywords:</b> " + fromUtf8(*fill.Keywords).toHtmlEscaped() + u"</p>";
+                + u"<p><b>" + keywordsCaption() + u":</b> "
+                + fromUtf8(*fill.Keywords).toHtmlEscaped() + u"</p>";
         }
         html += u"<p class=\"intro\">" + fromUtf8(CategoryIntro(section.category)).toHtmlEscaped()
             + u"</p>";
@@ -223,17 +227,17 @@ std::unique_ptr<QTextDocument> readingPages(const Reading &reading, const QPageL
 
 void paintReading(const Reading &reading, QPagedPaintDevice &device)
 {
-    device.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
     readingPages(reading, device.pageLayout())->print(&device);
 }
 
-bool writeReadingPdf(const Reading &reading, QIODevice &device)
+bool writeReadingPdf(const Reading &reading, QIODevice &device, const QPageSize &paper)
 {
     if (!device.isWritable())
         return false;
     QPdfWriter writer(&device);
-    writer.setPageSize(localePageSize());
-    writer.setTitle(applicationTitle() + u": " + FullName(reading));
+    writer.setPageSize(paper);
+    writer.setTitle(applicationTitle() + u": " + fullName(reading));
     writer.setCreator(windowCaption());
     paintReading(reading, writer);
     return true;

@@ -48,8 +48,9 @@ std::unique_ptr<QTextDocument> readingPages(const Reading &reading, const QPageL
 // Lays the reading out on the pages of device (a PDF writer or a printer) and paints it.
 void paintReading(const Reading &reading, QPagedPaintDevice &device);
 
-// Writes the reading as a PDF to device; false when it could not be written.
-bool writeReadingPdf(const Reading &reading, QIODevice &device);
+// Writes the reading as a PDF on paper to device; false when it could not be written.
+bool writeReadingPdf(const Reading &reading, QIODevice &device,
+                     const QPageSize &paper = localePageSize());
 
 // The file name a saved reading is offered under: "<FIRST>-<LAST>-reading.pdf".
 QString readingFileName(const Reading &reading);

@@ -90,6 +90,8 @@ void Application::showReading()
     results.applyCatalogueRecord(ReadingCategory::LifeJourney, m_reading.lifeJourney);
     results.applyCatalogueRecord(ReadingCategory::Soul, m_reading.soul);
     results.applyCatalogueRecord(ReadingCategory::Personality, m_reading.personality);
+    for (ReadingCategory category : ReadingCategories)
+        results.showWorking(category, workingText(m_reading, category));
 
     m_main->hide();
     results.show();

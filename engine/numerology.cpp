@@ -19,12 +19,14 @@ bool IsPlainVowel(char c)
 }
 
 // Adds value to total unless that would carry it past the 16-bit range; such an addition is
-// skipped and the total stays as it was.
-void AddWithinRange(EngineNumber &total, int value)
+// skipped and the total stays as it was. True when it was made.
+bool AddWithinRange(EngineNumber &total, int value)
 {
     const int sum = total + value;
-    if (sum <= EngineNumberMax)
-        total = static_cast<EngineNumber>(sum);
+    if (sum > EngineNumberMax)
+        return false;
+    total = static_cast<EngineNumber>(sum);
+    return true;
 }
 
 std::string_view TrimBlanks(std::string_view text)
@@ -81,6 +83,47 @@ EngineNumber DigitSumOfNumber(EngineNumber n)
     return sum;
 }
 
+// The steps of a reduction from its total, down to the number: the name totals' digit sum and
+// two folds, or the Life Journey total's digit sum and one fold; a step that changes nothing is
+// no step.
+Reduction Reduce(EngineNumber total, bool twoFolds)
+{
+    Reduction reduction;
+    reduction.total = total;
+    if (total == MasterEleven || total == MasterTwentyTwo) {
+        reduction.master = true;
+        return reduction;
+    }
+    EngineNumber value = total;
+    auto step = [&reduction, &value](EngineNumber next) {
+        if (next != value)
+            reduction.steps[reduction.stepCount++] = next;
+        value = next;
+    };
+    step(DigitSumOfNumber(total));
+    step(FoldOnce(value));
+    if (twoFolds)
+        step(FoldOnce(value));
+    return reduction;
+}
+
+DatePart FoldedPart(std::string_view text)
+{
+    const EngineNumber sum = DigitSum(text);
+    return {sum, FoldOnce(sum)};
+}
+
+// Adds the letter's value to the working's total, and lists it while there is room.
+void Count(NameWorking &working, EngineNumber &total, char letter, EngineNumber value,
+           bool vowelY = false)
+{
+    if (!AddWithinRange(total, value))
+        ++working.skippedAdditions;
+    if (working.letterCount < NameWorking::ListedLetters)
+        working.letters[working.letterCount] = {letter, value, vowelY};
+    ++working.letterCount;
+}
+
 } // namespace
 
 EngineNumber DigitSum(std::string_view text)
@@ -104,9 +147,7 @@ EngineNumber FoldOnce(EngineNumber n)
 
 EngineNumber ReduceNameTotal(EngineNumber n)
 {
-    if (n == MasterEleven || n == MasterTwentyTwo)
-        return n;
-    return FoldOnce(FoldOnce(DigitSumOfNumber(n)));
+    return Reduce(n, true).number();
 }
 
 EngineNumber VowelValue(char c)
@@ -134,55 +175,78 @@ EngineNumber MonthValue(std::string_view monthName)
     return month == 0 ? EngineNumber{0} : static_cast<EngineNumber>((month - 1) % 9 + 1);
 }
 
+LifeJourneyWorking ComputeLifeJourneyWorking(std::string_view day, std::string_view month,
+                                             std::string_view year)
+{
+    // Each part is folded once and never tested for a master number on its own.
+    LifeJourneyWorking working;
+    working.day = FoldedPart(day);
+    working.month = {MonthValue(month), MonthValue(month)};
+    working.year = FoldedPart(year);
+
+    EngineNumber total = 0;
+    AddWithinRange(total, working.day.value);
+    AddWithinRange(total, working.month.value);
+    AddWithinRange(total, working.year.value);
+    working.reduction = Reduce(total, false);
+    return working;
+}
+
 EngineNumber ComputeLifeJourneyNumber(std::string_view day, std::string_view month,
                                       std::string_view year)
 {
-    // Each part is folded once and never tested for a master number on its own.
-    const int dayPart = FoldOnce(DigitSum(day));
-    const int monthPart = MonthValue(month);
-    const int yearPart = FoldOnce(DigitSum(year));
+    return ComputeLifeJourneyWorking(day, month, year).number();
+}
 
+NameWorking ComputeSoulWorking(std::string_view first, std::string_view middle,
+                               std::string_view last)
+{
+    const FullName name(first, middle, last);
+    NameWorking working;
     EngineNumber total = 0;
-    AddWithinRange(total, dayPart);
-    AddWithinRange(total, monthPart);
-    AddWithinRange(total, yearPart);
+    name.forEach([&](char c) {
+        if (IsPlainVowel(c))
+            Count(working, total, c, VowelValue(c));
+    });
+    // The Y rule looks at the whole joined name: Y is a vowel only when no A, E, I, O, U is
+    // anywhere in it.
+    if (working.letterCount == 0) {
+        name.forEach([&](char c) {
+            if (c == 'Y') {
+                working.yRule = true;
+                Count(working, total, c, VowelYValue, true);
+            }
+        });
+    }
+    working.reduction = Reduce(total, true);
+    return working;
+}
 
-    if (total == MasterEleven || total == MasterTwentyTwo)
-        return total;
-    return FoldOnce(DigitSumOfNumber(total));
+NameWorking ComputePersonalityWorking(std::string_view first, std::string_view middle,
+                                      std::string_view last)
+{
+    const FullName name(first, middle, last);
+    NameWorking working;
+    EngineNumber total = 0;
+    // Y adds 7 here even in a name without A, E, I, O, U, where it also served as a vowel.
+    name.forEach([&](char c) {
+        if (const EngineNumber value = ConsonantValue(c))
+            Count(working, total, c, value);
+    });
+    working.reduction = Reduce(total, true);
+    return working;
 }
 
 EngineNumber ComputeSoulNumber(std::string_view first, std::string_view middle,
                                std::string_view last)
 {
-    const FullName name(first, middle, last);
-    EngineNumber total = 0;
-    bool hasPlainVowel = false;
-    name.forEach([&](char c) {
-        if (IsPlainVowel(c)) {
-            hasPlainVowel = true;
-            AddWithinRange(total, VowelValue(c));
-        }
-    });
-    // The Y rule looks at the whole joined name: Y is a vowel only when no A, E, I, O, U is
-    // anywhere in it.
-    if (!hasPlainVowel) {
-        name.forEach([&](char c) {
-            if (c == 'Y')
-                AddWithinRange(total, VowelYValue);
-        });
-    }
-    return ReduceNameTotal(total);
+    return ComputeSoulWorking(first, middle, last).number();
 }
 
 EngineNumber ComputePersonalityNumber(std::string_view first, std::string_view middle,
                                       std::string_view last)
 {
-    const FullName name(first, middle, last);
-    EngineNumber total = 0;
-    // Y adds 7 here even in a name without A, E, I, O, U, where it also served as a vowel.
-    name.forEach([&](char c) { AddWithinRange(total, ConsonantValue(c)); });
-    return ReduceNameTotal(total);
+    return ComputePersonalityWorking(first, middle, last).number();
 }
 
 } // namespace vorn

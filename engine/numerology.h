@@ -57,11 +57,71 @@ EngineNumber MonthNumber(std::string_view monthName);
 // 0 for any other text. The match is exact and case-sensitive.
 EngineNumber MonthValue(std::string_view monthName);
 
-// Life Journey Number from the texts of the day, month and year pick lists.
+// How a total came down to its number. A total of exactly 11 or 22 stays, a master number;
+// any other is summed digit by digit until one digit is left, and each sum is a step.
+struct Reduction
+{
+    EngineNumber total = 0;
+    bool master = false;
+    std::array<EngineNumber, 3> steps{}; // the value after each sum, the number last
+    std::uint8_t stepCount = 0; // none: the total is already the number
+
+    EngineNumber number() const { return stepCount == 0 ? total : steps[stepCount - 1]; }
+};
+
+// A part of the birth date as the Life Journey Number counts it: its digits summed and that sum
+// folded once (a day or a year), or its value (a month).
+struct DatePart
+{
+    EngineNumber digitSum = 0; // of the day's or the year's digits; the month's value
+    EngineNumber value = 0;
+};
+
+// The working of a Life Journey Number: its three parts, their total and its reduction.
+struct LifeJourneyWorking
+{
+    DatePart day, month, year;
+    Reduction reduction;
+
+    EngineNumber number() const { return reduction.number(); }
+};
+
+// A letter that counted, with its value; vowelY: a Y counted as a vowel by the Y rule.
+struct CountedLetter
+{
+    char letter = 0;
+    EngineNumber value = 0;
+    bool vowelY = false;
+};
+
+// The working of a Soul or Personality Number. The letters that counted are listed in the
+// order of the name, the first ListedLetters of them; letterCount counts them all.
+struct NameWorking
+{
+    static constexpr std::size_t ListedLetters = 24;
+    std::array<CountedLetter, ListedLetters> letters{};
+    std::size_t letterCount = 0;
+    bool yRule = false; // the name holds no A, E, I, O, U: its Y counted as vowels (Soul)
+    std::size_t skippedAdditions = 0; // left out, as they would carry the total past 32,767
+    Reduction reduction;
+
+    std::size_t listed() const { return letterCount < ListedLetters ? letterCount : ListedLetters; }
+    EngineNumber number() const { return reduction.number(); }
+};
+
+// Life Journey Number from the texts of the day, month and year pick lists, with its working;
+// ComputeLifeJourneyNumber gives the number of the same working.
+LifeJourneyWorking ComputeLifeJourneyWorking(std::string_view day, std::string_view month,
+                                             std::string_view year);
 EngineNumber ComputeLifeJourneyNumber(std::string_view day, std::string_view month,
                                       std::string_view year);
 
-// Soul Number (vowels) and Personality Number (consonants) of a name: one of 0 to 9, 11, 22.
+// Soul Number (vowels) and Personality Number (consonants) of a name: one of 0 to 9, 11, 22;
+// with their working, or the number of that working alone.
+NameWorking ComputeSoulWorking(std::string_view first, std::string_view middle,
+                               std::string_view last);
+NameWorking ComputePersonalityWorking(std::string_view first, std::string_view middle,
+                                      std::string_view last);
 EngineNumber ComputeSoulNumber(std::string_view first, std::string_view middle,
                                std::string_view last);
 EngineNumber ComputePersonalityNumber(std::string_view first, std::string_view middle,

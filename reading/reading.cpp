@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
@@ -70,7 +71,91 @@ QString swatchUrl(std::int16_t picture)
     return QStringLiteral("swatch:") + QString::number(picture);
 }
 
+// "1 + 4 = 5": the digits of a value summed to the next.
+QString digitsSummed(EngineNumber from, EngineNumber to)
+{
+    QStringList digits;
+    for (const QChar digit : QString::number(from))
+        digits << QString(digit);
+    return digits.join(u" + "_s) + u" = "_s + QString::number(to);
+}
+
+// "; 2 + 9 = 11, and 1 + 1 = 2.": each sum from the total down to the number, or the master
+// number.
+QString reductionSteps(const Reduction &reduction)
+{
+    if (reduction.master)
+        return u", a master number, which stays."_s;
+    QString text;
+    EngineNumber from = reduction.total;
+    for (std::uint8_t i = 0; i < reduction.stepCount; ++i) {
+        text += (i == 0                             ? u"; "_s
+                     : i + 1 == reduction.stepCount ? u", and "_s
+                                                    : u", "_s)
+            + digitsSummed(from, reduction.steps[i]);
+        from = reduction.steps[i];
+    }
+    return text + u'.';
+}
+
+QString reduced(const Reduction &reduction)
+{
+    return u" = "_s + QString::number(reduction.total) + reductionSteps(reduction);
+}
+
+QString lifeJourneyWorkingText(const Reading &reading)
+{
+    const LifeJourneyWorking &w = reading.lifeJourneyWorking;
+    auto parts = [](std::initializer_list<EngineNumber> values) {
+        QStringList shown;
+        for (EngineNumber value : values)
+            shown << QString::number(value);
+        return shown.join(u" + "_s);
+    };
+    return u"Day "_s + QString::number(reading.born.day()) + u" gives "_s
+        + QString::number(w.day.value) + u", "_s + monthName(reading.born.month()) + u" gives "_s
+        + QString::number(w.month.value) + u", "_s + QString::number(reading.born.year())
+        + u" gives "_s + QString::number(w.year.value) + u": "_s
+        + parts({w.day.value, w.month.value, w.year.value}) + reduced(w.reduction);
+}
+
+QString nameWorkingText(const NameWorking &w, ReadingCategory category)
+{
+    const bool vowels = category == ReadingCategory::Soul;
+    if (w.letterCount == 0)
+        return vowels ? u"The name has no vowel, so the number is 0."_s
+                      : u"The name has no consonant, so the number is 0, read as 7."_s;
+    QStringList letters;
+    for (std::size_t i = 0; i < w.listed(); ++i)
+        letters << QChar::fromLatin1(w.letters[i].letter) + u' '
+                + QString::number(w.letters[i].value);
+    QString text = w.yRule ? u"With no A, E, I, O, or U in the name, each Y counts as a vowel: "_s
+                           : QString();
+    text += letters.join(u" + "_s);
+    if (w.letterCount > w.listed())
+        text += u" and "_s + QString::number(w.letterCount - w.listed()) + u" more letters"_s;
+    if (w.skippedAdditions > 0)
+        return text + u" = "_s + QString::number(w.reduction.total) + u", leaving out "_s
+            + QString::number(w.skippedAdditions)
+            + (w.skippedAdditions == 1 ? u" letter"_s : u" letters"_s)
+            + u" that would carry the total past 32767"_s + reductionSteps(w.reduction);
+    return text + reduced(w.reduction);
+}
+
 } // namespace
+
+QString workingText(const Reading &reading, ReadingCategory category)
+{
+    switch (category) {
+    case ReadingCategory::LifeJourney:
+        return lifeJourneyWorkingText(reading);
+    case ReadingCategory::Soul:
+        return nameWorkingText(reading.soulWorking, category);
+    case ReadingCategory::Personality:
+        break;
+    }
+    return nameWorkingText(reading.personalityWorking, category);
+}
 
 Reading makeReading(const ReadingEntries &entries)
 {
@@ -84,10 +169,15 @@ Reading makeReading(const ReadingEntries &entries)
     reading.middleName = entries.middleName;
     reading.lastName = entries.lastName;
     reading.born = QDate(entries.year.toInt(), monthNumber(entries.month), entries.day.toInt());
-    reading.lifeJourney = ComputeLifeJourneyNumber(utf8View(day), utf8View(month), utf8View(year));
-    reading.soul = ComputeSoulNumber(utf8View(first), utf8View(middle), utf8View(last));
-    reading.personality
-        = ComputePersonalityNumber(utf8View(first), utf8View(middle), utf8View(last));
+    reading.lifeJourneyWorking
+        = ComputeLifeJourneyWorking(utf8View(day), utf8View(month), utf8View(year));
+    reading.soulWorking = ComputeSoulWorking(utf8View(first), utf8View(middle), utf8View(last));
+    reading.personalityWorking
+        = ComputePersonalityWorking(utf8View(first), utf8View(middle), utf8View(last));
+    // One working gives each number, so that the two can never disagree.
+    reading.lifeJourney = reading.lifeJourneyWorking.number();
+    reading.soul = reading.soulWorking.number();
+    reading.personality = reading.personalityWorking.number();
     return reading;
 }
 
@@ -97,7 +187,8 @@ QString readingText(const Reading &reading)
         + birthDate(reading) + u".\n";
     for (const Section &section : sections(reading)) {
         const TabFill &fill = section.fill;
-        text += u"\n\n" + fromUtf8(TabCaption(section.category)) + u": " + section.number() + u'\n';
+        text += u"\n\n" + fromUtf8(TabCaption(section.category)) + u": " + section.number() + u'\n'
+            + workingText(reading, section.category) + u'\n';
         if (section.hasReading()) {
             text += u'\n' + primaryColorCaption() + u": " + fromUtf8(*fill.PrimaryColor) + u'\n'
                 + fromUtf8(*fill.PrimaryColorDesc) + u"\n\n" + secondaryColorCaption() + u": "
@@ -113,9 +204,54 @@ QString readingText(const Reading &reading)
 
 QByteArray readingJson(const Reading &reading)
 {
-    auto number = [](const Section &section) {
+    auto number = [&reading](const Section &section) {
         QJsonObject shown;
         shown[u"number"_s] = section.computed;
+        const Reduction *reduction = nullptr;
+        if (section.category == ReadingCategory::LifeJourney) {
+            const LifeJourneyWorking &w = reading.lifeJourneyWorking;
+            reduction = &w.reduction;
+            auto part = [](const char *name, const QString &text, EngineNumber digitSum,
+                           EngineNumber value) {
+                QJsonObject shown{
+                    {u"part"_s, QLatin1String(name)}, {u"text"_s, text}, {u"value"_s, value}};
+                if (digitSum >= 0)
+                    shown[u"digitSum"_s] = digitSum;
+                return shown;
+            };
+            shown[u"working"_s] = QJsonObject{
+                {u"parts"_s,
+                 QJsonArray{
+                     part("day", QString::number(reading.born.day()), w.day.digitSum, w.day.value),
+                     part("month", monthName(reading.born.month()), -1, w.month.value),
+                     part("year", QString::number(reading.born.year()), w.year.digitSum,
+                          w.year.value)}}};
+        } else {
+            const NameWorking &w = section.category == ReadingCategory::Soul
+                ? reading.soulWorking
+                : reading.personalityWorking;
+            reduction = &w.reduction;
+            QJsonArray letters;
+            for (std::size_t i = 0; i < w.listed(); ++i) {
+                QJsonObject letter{{u"letter"_s, QString(QChar::fromLatin1(w.letters[i].letter))},
+                                   {u"value"_s, w.letters[i].value}};
+                if (w.letters[i].vowelY)
+                    letter[u"vowelY"_s] = true;
+                letters << letter;
+            }
+            shown[u"working"_s] = QJsonObject{{u"letters"_s, letters},
+                                              {u"letterCount"_s, qint64(w.letterCount)},
+                                              {u"skippedAdditions"_s, qint64(w.skippedAdditions)}};
+        }
+        shown[u"total"_s] = reduction->total;
+        QJsonObject working = shown[u"working"_s].toObject();
+        QJsonArray steps;
+        for (std::uint8_t i = 0; i < reduction->stepCount; ++i)
+            steps << reduction->steps[i];
+        working[u"master"_s] = reduction->master;
+        working[u"reductions"_s] = steps;
+        working[u"text"_s] = workingText(reading, section.category);
+        shown[u"working"_s] = working;
         if (!section.hasReading()) {
             shown[u"reading"_s] = QJsonValue::Null;
             return shown;
@@ -157,14 +293,14 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
     document->setDefaultFont(font);
     document->setDocumentMargin(0);
     // Lengths in pixels of 1/96 inch: the document is laid out at 96 dots per inch.
-    document->setDefaultStyleSheet(QStringLiteral(
-        "h1 { font-size: 16pt; color: #b00000; margin-top: 0; margin-bottom: 2px; }"
-        "h2 { font-size: 11pt; color: #00007f; margin-top: 10px; margin-bottom: 2px; }"
-        "p { margin-top: 0; margin-bottom: 4px; line-height: 92%; }"
-        "p.person { font-size: 10pt; margin-bottom: 2px; }"
-        "p.intro { font-style: italic; color: #404040; }"
-        "table { margin-top: 2px; margin-bottom: 1px; }"
-        "td { padding-right: 6px; }"));
+    document->setDefaultStyleSheet(
+        QStringLiteral("h1 { font-size: 16pt; color: #b00000; margin-top: 0; margin-bottom: 2px; }"
+                       "p.heading { margin-top: 10px; margin-bottom: 2px; }"
+                       "p { margin-top: 0; margin-bottom: 4px; line-height: 92%; }"
+                       "p.person { font-size: 10pt; margin-bottom: 2px; }"
+                       "p.intro { font-style: italic; color: #404040; }"
+                       "table { margin-top: 2px; margin-bottom: 1px; }"
+                       "td { padding-right: 6px; }"));
 
     auto swatch = [&document](std::int16_t picture) {
         document->addResource(QTextDocument::ImageResource, QUrl(swatchUrl(picture)),
@@ -184,8 +320,13 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
         + fullName(reading).toHtmlEscaped() + u"</b>, born " + birthDate(reading) + u".</p>";
     for (const Section &section : sections(reading)) {
         const TabFill &fill = section.fill;
-        html += u"<h2>" + fromUtf8(TabCaption(section.category)) + u" &nbsp;" + section.number()
-            + u"</h2>";
+        // How the number was found shares the heading's line, which has room for it. (A heading
+        // element would enlarge everything in it.)
+        html += u"<p class=\"heading\"><span style=\"font-size: 11pt; font-weight: bold; "
+                u"color: #00007f\">"
+            + fromUtf8(TabCaption(section.category)) + u" &nbsp;" + section.number()
+            + u"</span>&nbsp;&nbsp; <span style=\"color: #404040\">"
+            + workingText(reading, section.category).toHtmlEscaped() + u"</span></p>";
         if (section.hasReading()) {
             html += color(primaryColorCaption(), *fill.PrimaryPicture, *fill.PrimaryColor,
                           *fill.PrimaryColorDesc)

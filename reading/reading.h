@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QString>
+#include <catalogue/catalogue.h>
 #include <engine/numerology.h>
 #include <memory>
 
@@ -27,10 +28,18 @@ struct Reading
     EngineNumber lifeJourney = 0;
     EngineNumber soul = 0;
     EngineNumber personality = 0;
+    // How the engine found each number: the numbers above are theirs.
+    LifeJourneyWorking lifeJourneyWorking;
+    NameWorking soulWorking;
+    NameWorking personalityWorking;
 };
 
 // The reading of entries that passed validateInput.
 Reading makeReading(const ReadingEntries &entries);
+
+// How a number of the reading was found, in a line of plain words: the parts of the date or the
+// letters of the name with their values, the total and each sum down to the number.
+QString workingText(const Reading &reading, ReadingCategory category);
 
 // The reading as plain text, and as JSON (see the README).
 QString readingText(const Reading &reading);

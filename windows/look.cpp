@@ -125,8 +125,8 @@ QPalette designPalette()
 
 namespace {
 
-// Menus and message boxes are windows of their own: they take nothing from the window they
-// belong to, and class palettes do not outlast a desktop's palette. Each takes the design's
+// Menus, message boxes and tooltips are windows of their own: they take nothing from the window
+// they belong to, and class palettes do not outlast a desktop's palette. Each takes the design's
 // palette as it is readied to be shown. A pick list's open list takes a menu's palette.
 class DialogPalettes : public QObject
 {
@@ -137,7 +137,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Polish
-            && (qobject_cast<QMenu *>(watched) || qobject_cast<QMessageBox *>(watched)))
+            && (qobject_cast<QMenu *>(watched) || qobject_cast<QMessageBox *>(watched)
+                || watched->inherits("QTipLabel")))
             static_cast<QWidget *>(watched)->setPalette(designPalette());
         return false;
     }

@@ -369,6 +369,13 @@ void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t 
     tab.interpretation->verticalScrollBar()->setValue(0);
 }
 
+void ResultsWindow::showWorking(ReadingCategory category, const QString &working)
+{
+    QLabel *number = m_tabs[static_cast<std::size_t>(category)].number;
+    number->setToolTip(working);
+    number->setAccessibleDescription(working);
+}
+
 void ResultsWindow::closeEvent(QCloseEvent *event)
 {
     // What closing means is not the window's to decide.

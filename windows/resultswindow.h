@@ -26,6 +26,10 @@ public:
     // swatches, and fills the category's interpretation box.
     void applyCatalogueRecord(ReadingCategory category, std::int16_t number);
 
+    // How the category's number was found: the number's tooltip, and what a screen reader
+    // says of it beside its value. Nothing is added to the tab.
+    void showWorking(ReadingCategory category, const QString &working);
+
 Q_SIGNALS:
     void backRequested();
     // Keeping the reading: Save Reading as PDF (Ctrl+S), Print Reading (Ctrl+P) and Copy Reading

@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QToolTip>
 #include <QWindow>
 #include <app/application.h>
 #include <app/cobrand.h>
@@ -523,15 +524,17 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("labelledBy"); // the caption that names the value, if any
     QTest::addColumn<QString>("opens"); // the page its press action opens, if it has one
+    QTest::addColumn<QString>("description"); // what it says besides, and shows as its tooltip
 
     const QString maker = u"http://"_s + makerHost();
     const QString help = u"http://"_s + helpHost();
     const QString title = u"Vorn Color Numerology v1.0"_s;
     auto row = [](const char *window, const char *control, QAccessible::Role role,
-                  const QString &name, const char *labelledBy = "", const QString &opens = {}) {
+                  const QString &name, const char *labelledBy = "", const QString &opens = {},
+                  const QString &description = {}) {
         QTest::newRow(qPrintable(QLatin1String(window) + u' ' + QLatin1String(control)))
             << QString::fromLatin1(window) << QString::fromLatin1(control) << role << name
-            << QString::fromLatin1(labelledBy) << opens;
+            << QString::fromLatin1(labelledBy) << opens << description;
     };
     using A = QAccessible;
     row("frmMain", "", A::Window, title);
@@ -548,7 +551,9 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmMain", "Label61", A::Link, discussionBoardBanner(), "", maker);
     row("frmMain", "lblFullBrand", A::Link, fullBrandCaption(), "", help + u"/fully-branded.html");
     row("frmDisplay", "", A::Window, title);
-    row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number");
+    // A number says how it was found.
+    row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
+        u"Day 29 gives 2, November gives 2, 1999 gives 10: 2 + 2 + 10 = 14; 1 + 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");
@@ -556,7 +561,8 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
         "Keywords");
     row("frmDisplay", "picLifeJourneyPrimaryColor", A::Graphic, u"Blue"_s);
     row("frmDisplay", "picLifeJourneySecondaryColor", A::Graphic, u"Pink, Cherry"_s);
-    row("frmDisplay", "lblPersonalityNumber", A::StaticText, u"2"_s, "Personality Number");
+    row("frmDisplay", "lblPersonalityNumber", A::StaticText, u"2"_s, "Personality Number", {},
+        u"J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29; 2 + 9 = 11, and 1 + 1 = 2."_s);
     row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary Color Description"_s);
     row("frmDisplay", "txtPersonalitySecondaryColorDesc", A::EditableText,
         u"Secondary Color Description"_s);
@@ -588,6 +594,7 @@ void TestApplication::screenReadersHearWhatEyesSee()
     QFETCH(QString, name);
     QFETCH(QString, labelledBy);
     QFETCH(QString, opens);
+    QFETCH(QString, description);
 
     start();
     LinkRecorder links;
@@ -598,6 +605,8 @@ void TestApplication::screenReadersHearWhatEyesSee()
         QVERIFY(spoken);
         QCOMPARE(spoken->role(), role);
         QCOMPARE(spoken->text(QAccessible::Name), name);
+        QCOMPARE(spoken->text(QAccessible::Description), description);
+        QCOMPARE(target->toolTip(), description);
         const auto labels = spoken->relations(QAccessible::Label);
         QCOMPARE(labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name),
                  labelledBy);
@@ -635,8 +644,14 @@ void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
         QWidget *menu = QApplication::activePopupWidget();
         if (!menu)
             return QStringList{u"no menu"_s};
+        QToolTip::showText(QPoint(10, 10), u"How the number was found"_s, &results);
+        QWidget *tip = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            tip = w->inherits("QTipLabel") ? w : tip;
+        if (!tip)
+            return QStringList{u"no tooltip"_s};
         for (QWidget *window :
-             std::initializer_list<QWidget *>{&main, &results, &about, &support, &box, menu}) {
+             std::initializer_list<QWidget *>{&main, &results, &about, &support, &box, menu, tip}) {
             window->ensurePolished(); // as before it is first drawn
             const QList<QWidget *> widgets = window->findChildren<QWidget *>() << window;
             for (QWidget *w : widgets) {
@@ -648,6 +663,7 @@ void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
             }
         }
         menu->close();
+        QToolTip::hideText();
         return seen;
     };
     const QStringList light = colours();
@@ -1027,6 +1043,12 @@ void TestApplication::fitsTheLongestReadingOnOnePage()
     reading.lifeJourney = longest(ReadingCategory::LifeJourney);
     reading.soul = longest(ReadingCategory::Soul);
     reading.personality = longest(ReadingCategory::Personality);
+    // With the longest lines of working: a date of two-digit parts, and names of more letters
+    // than a working lists. No real name has these with those numbers; none takes more room.
+    reading.lifeJourneyWorking = ComputeLifeJourneyWorking("29", "September", "1999");
+    const std::string names(200, 'X');
+    reading.soulWorking = ComputeSoulWorking("AEIOU" + names, "", names + "AEIOU");
+    reading.personalityWorking = ComputePersonalityWorking(names, names, names);
     // Counted on the PDF as written: its page tree says how many pages it holds.
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);

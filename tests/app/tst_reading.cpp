@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <catalogue/catalogue.h>
+#include <engine/numerology.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;
@@ -143,11 +145,35 @@ void TestReading::printsTheJsonOfAReading()
     QCOMPARE(json[u"name"][u"first"].toString(), first);
     QCOMPARE(json[u"born"].toString(), arguments.at(5));
 
+    // The engine's own totals for the same entries, which the JSON's working must hold.
+    const QJsonObject name = json[u"name"].toObject();
+    const std::string f = name[u"first"].toString().toStdString(),
+                      m = name[u"middle"].toString().toStdString(),
+                      l = name[u"last"].toString().toStdString();
+    const QDate born = QDate::fromString(json[u"born"].toString(), Qt::ISODate);
+    const std::string month(MonthNames.at(static_cast<std::size_t>(born.month() - 1)));
+    const int totals[]
+        = {ComputeLifeJourneyWorking(std::to_string(born.day()), month, std::to_string(born.year()))
+               .reduction.total,
+           ComputeSoulWorking(f, m, l).reduction.total,
+           ComputePersonalityWorking(f, m, l).reduction.total};
+
     const char *keys[] = {"lifeJourney", "soul", "personality"};
     for (int i = 0; i < 3; ++i) {
         const QJsonObject category = json[QLatin1String(keys[i])].toObject();
         const auto which = ReadingCategories[static_cast<std::size_t>(i)];
         QCOMPARE(category[u"number"].toInt(), numbers[i]);
+        QCOMPARE(category[u"total"].toInt(), totals[i]);
+        // Its working comes down to the number, and its line in words says so.
+        const QJsonObject working = category[u"working"].toObject();
+        const QJsonArray steps = working[u"reductions"].toArray();
+        QCOMPARE(steps.isEmpty() ? category[u"total"].toInt() : steps.last().toInt(), numbers[i]);
+        const QString line = working[u"text"].toString();
+        QVERIFY2(line.endsWith(u"= "_s + QString::number(numbers[i]) + u'.')
+                     || line.endsWith(u"= "_s + QString::number(numbers[i])
+                                      + u", a master number, which stays."_s)
+                     || (numbers[i] == 0 && line.contains(u"the number is 0"_s)),
+                 qPrintable(line));
         if (shown[i] < 0) {
             QVERIFY(category[u"reading"].isNull());
             continue;

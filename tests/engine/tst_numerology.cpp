@@ -1,8 +1,10 @@
 #include <QTest>
+#include <algorithm>
 #include <engine/numerology.h>
 #include <string>
 
 using namespace vorn;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -31,6 +33,43 @@ int ModelReduce(int n)
     for (char c : std::to_string(n))
         s += c - '0';
     return fold(fold(s));
+}
+
+// The reduction of a working leads to its number: 11 and 22 stay, and otherwise each step sums
+// the digits of the value before it, down to one digit, which is the number.
+void CheckReduction(const Reduction &reduction, int number)
+{
+    QCOMPARE(reduction.master, reduction.total == 11 || reduction.total == 22);
+    QVERIFY(!reduction.master || reduction.stepCount == 0);
+    int value = reduction.total;
+    for (int i = 0; i < reduction.stepCount; ++i) {
+        int sum = 0;
+        for (char c : std::to_string(value))
+            sum += c - '0';
+        QCOMPARE(int(reduction.steps[i]), sum);
+        value = sum;
+    }
+    QCOMPARE(value, number);
+    QVERIFY(reduction.master || value < 10);
+}
+
+// The letters a name working lists, as a string, Y marked * where it counted as a vowel; and
+// whether the listed values add up to the total.
+std::string Listed(const NameWorking &working)
+{
+    std::string letters;
+    for (std::size_t i = 0; i < working.listed(); ++i)
+        letters
+            += std::string(1, working.letters[i].letter) + (working.letters[i].vowelY ? "*" : "");
+    return letters;
+}
+
+int ListedSum(const NameWorking &working)
+{
+    int sum = 0;
+    for (std::size_t i = 0; i < working.listed(); ++i)
+        sum += working.letters[i].value;
+    return sum;
 }
 
 int ModelConsonant(char c)
@@ -232,6 +271,12 @@ void TestNumerology::lifeJourneyNumberOfDates()
     QFETCH(int, number);
     const QByteArray d = day.toUtf8(), m = month.toUtf8(), y = year.toUtf8();
     QCOMPARE(ComputeLifeJourneyNumber(d.toStdString(), m.toStdString(), y.toStdString()), number);
+    // Its working: the three parts add up to the total, which comes down to the number.
+    const LifeJourneyWorking working
+        = ComputeLifeJourneyWorking(d.toStdString(), m.toStdString(), y.toStdString());
+    QCOMPARE(working.day.value + working.month.value + working.year.value,
+             int(working.reduction.total));
+    CheckReduction(working.reduction, number);
 }
 
 void TestNumerology::lifeJourneyIsAlwaysInRangeForEveryPickableDate()
@@ -260,52 +305,53 @@ void TestNumerology::soulAndPersonalityOfNames_data()
     QTest::addColumn<QString>("last");
     QTest::addColumn<int>("soul");
     QTest::addColumn<int>("personality");
+    QTest::addColumn<QString>("vowels"); // the letters the Soul Number counted, Y* as a vowel
 
     QTest::newRow("JOHN SMITH: 29 is no master") << "JOHN"
                                                  << ""
-                                                 << "SMITH" << 6 << 2;
+                                                 << "SMITH" << 6 << 2 << u"OI"_s;
     QTest::newRow("MARY LEE: Y stays a consonant") << "MARY"
                                                    << ""
-                                                   << "LEE" << 11 << 5;
+                                                   << "LEE" << 11 << 5 << u"AEE"_s;
     QTest::newRow("JOHN EMMA: master 22") << "JOHN"
                                           << ""
-                                          << "EMMA" << 3 << 22;
+                                          << "EMMA" << 3 << 22 << u"OEA"_s;
     QTest::newRow("RHYS WYNN: Y counts in both") << "RHYS"
                                                  << ""
-                                                 << "WYNN" << 5 << 2;
+                                                 << "WYNN" << 5 << 2 << u"Y*Y*"_s;
     QTest::newRow("AEIOU AEIOU: no consonant") << "AEIOU"
                                                << ""
-                                               << "AEIOU" << 3 << 0;
+                                               << "AEIOU" << 3 << 0 << u"AEIOUAEIOU"_s;
     QTest::newRow("ANNE-MARIE O'NEIL") << "ANNE-MARIE"
                                        << ""
-                                       << "O'NEIL" << 5 << 4;
+                                       << "O'NEIL" << 5 << 4 << u"AEAIEOEI"_s;
     QTest::newRow("ANNEMARIE ONEIL") << "ANNEMARIE"
                                      << ""
-                                     << "ONEIL" << 5 << 4;
+                                     << "ONEIL" << 5 << 4 << u"AEAIEOEI"_s;
     QTest::newRow("LYNN SMITH: Y rule over the whole name") << "LYNN"
                                                             << ""
-                                                            << "SMITH" << 9 << 8;
+                                                            << "SMITH" << 9 << 8 << u"I"_s;
     QTest::newRow("pasted lower case counts nothing") << "john"
                                                       << ""
-                                                      << "smith" << 0 << 0;
+                                                      << "smith" << 0 << 0 << u""_s;
     QTest::newRow("accents and emoji count nothing")
         << QStringLiteral("JO\u0308HN\u00e9") << QStringLiteral("\U0001F600")
-        << QStringLiteral("SMIT\u00c9H\u200f") << 6 << 2;
+        << QStringLiteral("SMIT\u00c9H\u200f") << 6 << 2 << u"OI"_s;
     QTest::newRow("blanks around names change nothing") << "  JOHN "
                                                         << "   "
-                                                        << " SMITH  " << 6 << 2;
+                                                        << " SMITH  " << 6 << 2 << u"OI"_s;
     QTest::newRow("blanks only") << "   "
                                  << ""
-                                 << " " << 0 << 0;
+                                 << " " << 0 << 0 << u""_s;
     QTest::newRow("tab is not trimmed but counts nothing") << "\tJOHN"
                                                            << ""
-                                                           << "SMITH\t" << 6 << 2;
+                                                           << "SMITH\t" << 6 << 2 << u"OI"_s;
     QTest::newRow("middle name joins in") << "JOHN"
                                           << "PAUL"
-                                          << "SMITH" << 1 << 3;
+                                          << "SMITH" << 1 << 3 << u"OAUI"_s;
     QTest::newRow("Y only") << "YYY"
                             << ""
-                            << "Y" << 1 << 1;
+                            << "Y" << 1 << 1 << u"Y*Y*Y*Y*"_s;
 }
 
 void TestNumerology::soulAndPersonalityOfNames()
@@ -316,8 +362,20 @@ void TestNumerology::soulAndPersonalityOfNames()
     QFETCH(int, soul);
     QFETCH(int, personality);
     const std::string f = first.toStdString(), m = middle.toStdString(), l = last.toStdString();
+    QFETCH(QString, vowels);
     QCOMPARE(ComputeSoulNumber(f, m, l), soul);
     QCOMPARE(ComputePersonalityNumber(f, m, l), personality);
+    // Their working: the letters that counted add up to the total, which comes down to the
+    // number.
+    const NameWorking soulWorking = ComputeSoulWorking(f, m, l);
+    QCOMPARE(QString::fromStdString(Listed(soulWorking)), vowels);
+    QCOMPARE(soulWorking.yRule, vowels.contains(u'*'));
+    QCOMPARE(ListedSum(soulWorking), int(soulWorking.reduction.total));
+    CheckReduction(soulWorking.reduction, soul);
+    const NameWorking personalityWorking = ComputePersonalityWorking(f, m, l);
+    QCOMPARE(ListedSum(personalityWorking), int(personalityWorking.reduction.total));
+    QVERIFY(Listed(personalityWorking).find_first_of("AEIOU*") == std::string::npos);
+    CheckReduction(personalityWorking.reduction, personality);
 }
 
 void TestNumerology::nameTotalsSkipAdditionsPastSixteenBits_data()
@@ -342,6 +400,33 @@ void TestNumerology::nameTotalsSkipAdditionsPastSixteenBits()
 
     QCOMPARE(ComputeSoulNumber(f, "", l), ModelReduce(ModelTotal(joined, ModelVowel)));
     QCOMPARE(ComputePersonalityNumber(f, "", l), ModelReduce(ModelTotal(joined, ModelConsonant)));
+
+    // The working lists the first letters, counts them all, and says how many additions the
+    // 16-bit rule left out.
+    std::size_t skippedInAll = 0;
+    for (const bool vowels : {true, false}) {
+        const NameWorking working
+            = vowels ? ComputeSoulWorking(f, "", l) : ComputePersonalityWorking(f, "", l);
+        int (*value)(char) = vowels ? ModelVowel : ModelConsonant;
+        std::size_t counted = 0, skipped = 0;
+        int total = 0;
+        for (char c : joined) {
+            if (const int v = value(c)) {
+                ++counted;
+                if (total + v <= 32767)
+                    total += v;
+                else
+                    ++skipped;
+            }
+        }
+        QCOMPARE(working.reduction.total, total);
+        QCOMPARE(working.letterCount, counted);
+        QCOMPARE(working.listed(), std::min(counted, NameWorking::ListedLetters));
+        QCOMPARE(working.skippedAdditions, skipped);
+        skippedInAll += skipped;
+        CheckReduction(working.reduction, ModelReduce(total));
+    }
+    QVERIFY(skippedInAll > 0);
 }
 
 void TestNumerology::handlesAMegabyteName()

@@ -167,7 +167,7 @@ void Application::saveReading()
     if (file.open(QIODevice::WriteOnly) && writeReadingPdf(m_reading, file) && file.commit())
         return;
     showMessage(m_results.get(),
-                QStringLiteral("Could not save the reading as ") + QDir::toNativeSeparators(path)
+                QStringLiteral("Could not save the reading to ") + QDir::toNativeSeparators(path)
                     + QStringLiteral(": ") + file.errorString(),
                 QMessageBox::Critical);
 }

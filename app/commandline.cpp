@@ -24,19 +24,19 @@ const QString Program = u"vorn-color-numerology"_s;
 // The command line's options, as the parser takes them and as isCommandLine knows them.
 struct Options
 {
-    QCommandLineOption help{{u"h"_s, u"help"_s}, u"Show this help and exit."_s};
-    QCommandLineOption version{{u"v"_s, u"version"_s}, u"Show the version and exit."_s};
-    QCommandLineOption first{u"first"_s, u"The first name (required)."_s, u"NAME"_s};
-    QCommandLineOption middle{u"middle"_s, u"The middle name, if any."_s, u"NAME"_s};
-    QCommandLineOption last{u"last"_s, u"The last name (required)."_s, u"NAME"_s};
+    QCommandLineOption help{{u"h"_s, u"help"_s}, u"show this help and exit"_s};
+    QCommandLineOption version{{u"V"_s, u"version"_s}, u"show the version and exit"_s};
+    QCommandLineOption first{u"first"_s, u"the first name (required)"_s, u"NAME"_s};
+    QCommandLineOption middle{u"middle"_s, u"the middle name, if any"_s, u"NAME"_s};
+    QCommandLineOption last{u"last"_s, u"the last name (required)"_s, u"NAME"_s};
     QCommandLineOption born{
-        u"born"_s, u"The birth date, from 1900-01-01 to 2050-12-31 (required)."_s, u"YYYY-MM-DD"_s};
+        u"born"_s, u"the birth date, from 1900-01-01 to 2050-12-31 (required)"_s, u"YYYY-MM-DD"_s};
     QCommandLineOption format{u"format"_s,
-                              u"The form of the reading: text (the default), json, or pdf "
-                              u"(which needs --output)."_s,
+                              u"the form of the reading: text (the default), json, or pdf, which "
+                              u"needs --output"_s,
                               u"FORMAT"_s, u"text"_s};
-    QCommandLineOption output{u"output"_s, u"Write the reading to FILE, not to standard output."_s,
-                              u"FILE"_s};
+    QCommandLineOption output{u"output"_s,
+                              u"write the reading to FILE instead of standard output"_s, u"FILE"_s};
 
     QList<QCommandLineOption> all() const
     {
@@ -56,19 +56,44 @@ int usageError(const QString &message)
     return 2;
 }
 
-QString helpText(const QCommandLineParser &parser)
+// In the GNU manner: "-h, --help" and "--first=NAME", each with its description beside it,
+// folded to 79 columns.
+QString helpText(const Options &options)
 {
-    // The parser's own usage line names the program as it was started and shows no required
-    // option; its list of options follows it.
-    QString options = parser.helpText();
-    options.remove(0, options.indexOf(u'\n') + 1);
-    return u"Usage: "_s + Program + u" --first NAME --last NAME --born YYYY-MM-DD [OPTION]...\n"_s
-        + u"Write the color numerology reading of a name and a birth date, as text, JSON, or a "_s
-          u"PDF.\nWithout options, the program opens its windows instead.\n"_s
-        + options
-        + u"\nThe names count as typed into the input window: a to z become A to Z.\n\n"_s
+    QString text = u"Usage: "_s + Program
+        + u" --first=NAME --last=NAME --born=YYYY-MM-DD [OPTION]...\n"_s
+          u"Write the color numerology reading of a name and a birth date, as text, JSON, or a\n"_s
+          u"PDF. Without options, the program opens its windows instead.\n\n"_s;
+    constexpr qsizetype Column = 26, Width = 79;
+    for (const QCommandLineOption &option : options.all()) {
+        QString spelled = u"  "_s;
+        for (const QString &name : option.names())
+            spelled += name.size() == 1 ? QString(u'-' + name + u", "_s) : QString(u"--"_s + name);
+        if (option.names().constFirst().size() > 1)
+            spelled.insert(2, u"    "_s);
+        if (!option.valueName().isEmpty())
+            spelled += u'=' + option.valueName();
+        QString line = spelled.leftJustified(Column - 1) + u' ';
+        if (spelled.size() >= Column - 1)
+            line = spelled + u'\n' + QString(Column, u' ');
+        for (const QString &word : option.description().split(u' ')) {
+            const qsizetype lineStart = line.lastIndexOf(u'\n') + 1;
+            if (line.size() - lineStart + word.size() > Width) {
+                while (line.endsWith(u' '))
+                    line.chop(1);
+                line += u'\n' + QString(Column, u' ');
+            } else if (!line.endsWith(u' '))
+                line += u' ';
+            line += word;
+        }
+        text += line + u'\n';
+    }
+    return text
+        + u"\nEach letter of a name counts its place in the alphabet brought into 1 to 9 (A, J,\n"_s
+          u"and S count 1; I and R count 9). Lowercase letters count as capitals, as in the\n"_s
+          u"input window; other characters count nothing.\n\n"_s
           u"Qt's own options (-style, -platform, -display, -qwindowgeometry, -session,\n"_s
-          u"-reverse) start the windows, as in any Qt program.\n"_s;
+          u"-reverse) open the windows; they are passed to Qt.\n"_s;
 }
 
 // Standard output, or the file at path; an empty reason when the bytes were written.
@@ -187,7 +212,7 @@ int runCommandLine(int argc, char *argv[])
         return usageError(error);
     }
     if (parser.isSet(options.help)) {
-        const QString error = write(QString(), helpText(parser).toUtf8());
+        const QString error = write(QString(), helpText(options).toUtf8());
         return error.isEmpty() ? 0 : (complain(error), 1);
     }
     if (parser.isSet(options.version)) {
@@ -214,7 +239,7 @@ int runCommandLine(int argc, char *argv[])
         return usageError(u"the birth date must be written YYYY-MM-DD, not '"_s
                           + parser.value(options.born) + u"'"_s);
     case Born::OutOfRange:
-        return usageError(u"the birth date must lie from 1900-01-01 to 2050-12-31, not "_s
+        return usageError(u"the birth date must be between 1900-01-01 and 2050-12-31, not "_s
                           + parser.value(options.born));
     }
     // The names as typing them into the name boxes gives them.

@@ -71,6 +71,12 @@ QString swatchUrl(std::int16_t picture)
     return QStringLiteral("swatch:") + QString::number(picture);
 }
 
+// Counts and totals as a reader writes them: 15,976.
+QString counted(qlonglong n)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
+
 // "1 + 4 = 5": the digits of a value summed to the next.
 QString digitsSummed(EngineNumber from, EngineNumber to)
 {
@@ -80,13 +86,17 @@ QString digitsSummed(EngineNumber from, EngineNumber to)
     return digits.join(u" + "_s) + u" = "_s + QString::number(to);
 }
 
+// Said once where a sum of 11 or 22 is summed further, which a reader would expect to stay.
+const QString OnlyTotalsStay = u" Only a total of exactly 11 or 22 is kept as it is."_s;
+
 // "; 2 + 9 = 11, and 1 + 1 = 2.": each sum from the total down to the number, or the master
 // number.
 QString reductionSteps(const Reduction &reduction)
 {
     if (reduction.master)
-        return u", a master number, which stays."_s;
+        return u", a master number, which is not reduced."_s;
     QString text;
+    bool masterPassed = false;
     EngineNumber from = reduction.total;
     for (std::uint8_t i = 0; i < reduction.stepCount; ++i) {
         text += (i == 0                             ? u"; "_s
@@ -94,52 +104,70 @@ QString reductionSteps(const Reduction &reduction)
                                                     : u", "_s)
             + digitsSummed(from, reduction.steps[i]);
         from = reduction.steps[i];
+        masterPassed = masterPassed
+            || (i + 1 < reduction.stepCount && (from == MasterEleven || from == MasterTwentyTwo));
     }
-    return text + u'.';
+    return text + u'.' + (masterPassed ? OnlyTotalsStay : QString());
 }
 
-QString reduced(const Reduction &reduction)
+// "Day 29: 2 + 9 = 11, 1 + 1 = 2.": a day or a year, its digits summed and the sum folded once.
+QString datePart(const QString &caption, EngineNumber shown, const DatePart &part)
 {
-    return u" = "_s + QString::number(reduction.total) + reductionSteps(reduction);
+    QString text = caption + u": "_s;
+    if (shown < 10)
+        return text + QString::number(shown) + u'.';
+    text += digitsSummed(shown, part.digitSum);
+    if (part.value != part.digitSum)
+        text += u", "_s + digitsSummed(part.digitSum, part.value);
+    return text + u'.';
 }
 
 QString lifeJourneyWorkingText(const Reading &reading)
 {
     const LifeJourneyWorking &w = reading.lifeJourneyWorking;
-    auto parts = [](std::initializer_list<EngineNumber> values) {
-        QStringList shown;
-        for (EngineNumber value : values)
-            shown << QString::number(value);
-        return shown.join(u" + "_s);
-    };
-    return u"Day "_s + QString::number(reading.born.day()) + u" gives "_s
-        + QString::number(w.day.value) + u", "_s + monthName(reading.born.month()) + u" gives "_s
-        + QString::number(w.month.value) + u", "_s + QString::number(reading.born.year())
-        + u" gives "_s + QString::number(w.year.value) + u": "_s
-        + parts({w.day.value, w.month.value, w.year.value}) + reduced(w.reduction);
+    const int month = reading.born.month();
+    QString monthText = monthName(month) + u", month "_s + QString::number(month) + u": "_s;
+    monthText += month < 10 ? QString::number(w.month.value)
+                            : digitsSummed(static_cast<EngineNumber>(month), w.month.value);
+    const bool partPassesMaster = w.day.digitSum == MasterEleven
+        || w.day.digitSum == MasterTwentyTwo || w.year.digitSum == MasterEleven
+        || w.year.digitSum == MasterTwentyTwo || month == MasterEleven;
+    QString text = datePart(u"Day "_s + QString::number(reading.born.day()),
+                            static_cast<EngineNumber>(reading.born.day()), w.day)
+        + u' ' + monthText + u". "_s
+        + datePart(u"Year "_s + QString::number(reading.born.year()),
+                   static_cast<EngineNumber>(reading.born.year()), w.year)
+        + u" Together "_s + QString::number(w.day.value) + u" + "_s + QString::number(w.month.value)
+        + u" + "_s + QString::number(w.year.value) + u" = "_s + QString::number(w.reduction.total)
+        + reductionSteps(w.reduction);
+    if (partPassesMaster && !text.endsWith(OnlyTotalsStay))
+        text += OnlyTotalsStay;
+    return text;
 }
 
-QString nameWorkingText(const NameWorking &w, ReadingCategory category)
+QString nameWorkingText(const NameWorking &w, ReadingCategory category, bool yRule)
 {
     const bool vowels = category == ReadingCategory::Soul;
     if (w.letterCount == 0)
         return vowels ? u"The name has no vowel, so the number is 0."_s
-                      : u"The name has no consonant, so the number is 0, read as 7."_s;
+                      : u"The name has no consonant, so the number is 0, which shows the reading "_s
+                        u"of 7."_s;
     QStringList letters;
     for (std::size_t i = 0; i < w.listed(); ++i)
         letters << QChar::fromLatin1(w.letters[i].letter) + u' '
                 + QString::number(w.letters[i].value);
-    QString text = w.yRule ? u"With no A, E, I, O, or U in the name, each Y counts as a vowel: "_s
-                           : QString();
+    QString text;
+    if (yRule)
+        text = vowels ? u"With no A, E, I, O, or U in the name, each Y counts as a vowel: "_s
+                      : u"Each Y counts as a consonant too: "_s;
     text += letters.join(u" + "_s);
     if (w.letterCount > w.listed())
-        text += u" and "_s + QString::number(w.letterCount - w.listed()) + u" more letters"_s;
+        text += u" and "_s + counted(qlonglong(w.letterCount - w.listed())) + u" more letters"_s;
+    text += u" = "_s + counted(w.reduction.total);
     if (w.skippedAdditions > 0)
-        return text + u" = "_s + QString::number(w.reduction.total) + u", leaving out "_s
-            + QString::number(w.skippedAdditions)
-            + (w.skippedAdditions == 1 ? u" letter"_s : u" letters"_s)
-            + u" that would carry the total past 32767"_s + reductionSteps(w.reduction);
-    return text + reduced(w.reduction);
+        text += u" (a total stops at 32,767, so "_s + counted(qlonglong(w.skippedAdditions))
+            + (w.skippedAdditions == 1 ? u" letter is"_s : u" letters are"_s) + u" left out)"_s;
+    return text + reductionSteps(w.reduction);
 }
 
 } // namespace
@@ -150,11 +178,11 @@ QString workingText(const Reading &reading, ReadingCategory category)
     case ReadingCategory::LifeJourney:
         return lifeJourneyWorkingText(reading);
     case ReadingCategory::Soul:
-        return nameWorkingText(reading.soulWorking, category);
+        return nameWorkingText(reading.soulWorking, category, reading.soulWorking.yRule);
     case ReadingCategory::Personality:
         break;
     }
-    return nameWorkingText(reading.personalityWorking, category);
+    return nameWorkingText(reading.personalityWorking, category, reading.soulWorking.yRule);
 }
 
 Reading makeReading(const ReadingEntries &entries)

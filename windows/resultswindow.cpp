@@ -20,6 +20,8 @@
 #include <reading/entries.h>
 #include <reading/swatches.h>
 
+using namespace Qt::StringLiterals;
+
 namespace vorn {
 
 namespace {
@@ -372,7 +374,8 @@ void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t 
 void ResultsWindow::showWorking(ReadingCategory category, const QString &working)
 {
     QLabel *number = m_tabs[static_cast<std::size_t>(category)].number;
-    number->setToolTip(working);
+    // As rich text, so that a long working wraps instead of running off the screen.
+    number->setToolTip(u"<p>"_s + working.toHtmlEscaped() + u"</p>"_s);
     number->setAccessibleDescription(working);
 }
 

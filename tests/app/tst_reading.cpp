@@ -95,11 +95,11 @@ void TestReading::answersHelpAndVersion()
     QVERIFY(QFile::link(QStringLiteral(VORN_PROGRAM), link));
     const Run help = Program({u"--help"_s}, m_home->path(), link);
     QCOMPARE(help.status, 0);
-    QVERIFY2(help.out.startsWith("Usage: vorn-color-numerology --first NAME --last NAME --born "
-                                 "YYYY-MM-DD [OPTION]...\n"),
+    QVERIFY2(help.out.startsWith("Usage: vorn-color-numerology --first=NAME --last=NAME "
+                                 "--born=YYYY-MM-DD [OPTION]...\n"),
              help.out.constData());
     for (const char *option :
-         {"--first <NAME>", "--born <YYYY-MM-DD>", "--format <FORMAT>", "--version", "-style"})
+         {"--first=NAME", "--born=YYYY-MM-DD", "--format=FORMAT", "-V, --version", "-style"})
         QVERIFY2(help.out.contains(option), option);
     QVERIFY(!help.out.contains("--help-all"));
     QVERIFY(!help.out.contains("-vorn"));
@@ -169,9 +169,9 @@ void TestReading::printsTheJsonOfAReading()
         const QJsonArray steps = working[u"reductions"].toArray();
         QCOMPARE(steps.isEmpty() ? category[u"total"].toInt() : steps.last().toInt(), numbers[i]);
         const QString line = working[u"text"].toString();
-        QVERIFY2(line.endsWith(u"= "_s + QString::number(numbers[i]) + u'.')
-                     || line.endsWith(u"= "_s + QString::number(numbers[i])
-                                      + u", a master number, which stays."_s)
+        QVERIFY2(line.contains(u"= "_s + QString::number(numbers[i]) + u'.')
+                     || line.contains(u"= "_s + QString::number(numbers[i])
+                                      + u", a master number, which is not reduced."_s)
                      || (numbers[i] == 0 && line.contains(u"the number is 0"_s)),
                  qPrintable(line));
         if (shown[i] < 0) {
@@ -260,9 +260,9 @@ void TestReading::refusesWhatTheInputWindowRefuses_data()
     row("a thirteenth month", Entries("a", "b", "1999-13-01"),
         u"Please Specify Your Birth Month"_s);
     row("a year before the first", Entries("a", "b", "1899-12-31"),
-        u"the birth date must lie from 1900-01-01 to 2050-12-31, not 1899-12-31"_s);
+        u"the birth date must be between 1900-01-01 and 2050-12-31, not 1899-12-31"_s);
     row("a year after the last", Entries("a", "b", "2051-01-01"),
-        u"the birth date must lie from 1900-01-01 to 2050-12-31, not 2051-01-01"_s);
+        u"the birth date must be between 1900-01-01 and 2050-12-31, not 2051-01-01"_s);
     row("29 February 1900", Entries("a", "b", "1900-02-29"),
         u"Please Enter Correct Date Or Month!"_s);
     row("31 April", Entries("a", "b", "2001-04-31"), u"Please Enter Correct Date Or Month !"_s);

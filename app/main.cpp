@@ -10,6 +10,7 @@ int main(int argc, char *argv[])
         return vorn::runCommandLine(argc, argv);
 
     QApplication qapp(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORN_APP_ID));
     // The process ends through the support window alone, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 

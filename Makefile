@@ -8,8 +8,11 @@ PROGRAM := $(BUILD_DIR)/vorn-color-numerology
 
 PKGS_BUILD := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools libgl-dev \
               qt6-qpa-plugins fonts-dejavu-core fonts-crosextra-carlito help2man
-PKGS_TEST := $(PKGS_BUILD) clang-format desktop-file-utils appstream dpkg-dev file xvfb xauth \
-             x11vnc dbus-daemon at-spi2-core python3-pyatspi lintian poppler-utils \
+# What debian/control's Build-Depends name, and the tools that build and check the package.
+PKGS_PACKAGE := $(PKGS_BUILD) debhelper qt6-qpa-plugins desktop-file-utils appstream mandoc \
+                poppler-utils xvfb x11-utils lintian devscripts
+PKGS_TEST := $(PKGS_PACKAGE) clang-format dpkg-dev file xauth \
+             x11vnc dbus-daemon at-spi2-core python3-pyatspi \
              orca speech-dispatcher xdotool openbox
 PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc dbus-daemon
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth poppler-utils
@@ -17,7 +20,8 @@ PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3
 BENCH_DIR ?= build-bench
 
 .PHONY: all build configure run test clean format install package deps-build deps-test deps-run \
-        deps-screenshots screenshots deps-bench bench
+        deps-screenshots screenshots deps-bench bench deps-package check-reproducible \
+        deps-chroot check-build-in-chroot
 
 all: build
 
@@ -27,8 +31,11 @@ deps-build:
 deps-test:
 	@scripts/install-deps $(PKGS_TEST)
 
+# Every tool a test needs is installed here (deps-test), so a missing one fails its test rather
+# than skipping it, and the tests that build and check the Debian package run too.
 configure:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DVORN_WERROR=$(WERROR) >/dev/null
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DVORN_WERROR=$(WERROR) -DVORN_TEST_TOOLS_REQUIRED=ON \
+	    -DVORN_PACKAGING_TESTS=ON >/dev/null
 
 build: deps-build configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS)
@@ -40,7 +47,8 @@ run: deps-run build
 	@scripts/run-program $(PROGRAM)
 
 test: deps-test build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel $(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen VORN_PACKAGE_JOBS=$(JOBS) \
+	    ctest --output-on-failure --parallel $(JOBS)
 
 deps-screenshots:
 	@scripts/install-deps $(PKGS_SCREENSHOTS)
@@ -67,10 +75,26 @@ PREFIX ?= /usr/local
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
-# A Debian package in build/, with its dependencies worked out from the binary.
-package: deps-test build
-	cd $(BUILD_DIR) && cpack -G DEB
-	@ls $(BUILD_DIR)/*.deb
+deps-package:
+	@scripts/install-deps $(PKGS_PACKAGE)
+
+# The Debian package (debian/), built by dpkg-buildpackage -us -uc -b from a copy of the tree,
+# its tests included; the .deb lands in build/. DEB_BUILD_OPTIONS=nocheck leaves the tests out.
+package: deps-package
+	DEB_BUILD_OPTIONS="parallel=$(JOBS) $(DEB_BUILD_OPTIONS)" scripts/build-package $(BUILD_DIR) -b
+
+# Two package builds in two folders, under umask 022 and 0002 and two time zones, compared byte
+# for byte (docs/PACKAGING.md).
+check-reproducible: deps-package
+	JOBS=$(JOBS) scripts/check-reproducible
+
+deps-chroot:
+	@scripts/install-deps debootstrap
+
+# The package built by dpkg-buildpackage, its tests included, in a fresh Debian 12 chroot that
+# has only the Build-Depends, with no network during the build; then its autopkgtests there.
+check-build-in-chroot: deps-chroot
+	scripts/build-in-chroot
 
 # Reliability: every test under AddressSanitizer and UndefinedBehaviorSanitizer (g++), and the
 # libFuzzer targets of fuzz/ (clang). See docs/RELIABILITY.md.
@@ -89,7 +113,8 @@ deps-sanitize:
 	@scripts/install-deps $(PKGS_SANITIZE)
 
 test-sanitize: deps-sanitize
-	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DVORN_SANITIZE=ON -DVORN_WERROR=$(WERROR)
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DVORN_SANITIZE=ON -DVORN_WERROR=$(WERROR) \
+	    -DVORN_TEST_TOOLS_REQUIRED=ON
 	cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	cd $(SANITIZE_DIR) && $(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen \
 	    ctest --output-on-failure --parallel $(JOBS)

@@ -60,11 +60,13 @@ bool Application::startUpSequence()
 
 void Application::runUpdateReminder()
 {
+#if VORN_UPDATE_REMINDER
     const QDate today = m_env.today.isValid() ? m_env.today : QDate::currentDate();
     updateReminder(
         *m_env.settings, today,
         [] { return askYesNo(nullptr, updateQuestion(), QMessageBox::Information); },
         [] { openLink(Page::DownloadPage); });
+#endif
 }
 
 void Application::randomizeOffer()

@@ -12,6 +12,7 @@
 #include <reading/entries.h>
 #include <reading/reading.h>
 #include <reading/texts.h>
+#include <version.h>
 
 using namespace Qt::StringLiterals;
 
@@ -216,10 +217,11 @@ int runCommandLine(int argc, char *argv[])
         return error.isEmpty() ? 0 : (complain(error), 1);
     }
     if (parser.isSet(options.version)) {
-        const QString error = write(QString(),
-                                    (Program + u' ' + QCoreApplication::applicationVersion()
-                                     + u"\nCopyright (C) 2026 Lorewell\n")
-                                        .toUtf8());
+        const QString error
+            = write(QString(),
+                    (Program + u' ' + QCoreApplication::applicationVersion() + u"\nCopyright (C) "_s
+                     + QString::number(VORN_RELEASE_YEAR) + u" Lorewell\n"_s)
+                        .toUtf8());
         return error.isEmpty() ? 0 : (complain(error), 1);
     }
     if (!parser.positionalArguments().isEmpty())

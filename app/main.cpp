@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> refused
         = vorn::refuseLeftOverArguments(QApplication::arguments().mid(1)))
         return *refused;
+    QGuiApplication::setDesktopFileName(QStringLiteral(VORN_APP_ID));
     // The process ends through the support window alone, never because a window closed.
     QApplication::setQuitOnLastWindowClosed(false);
 

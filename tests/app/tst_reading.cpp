@@ -14,6 +14,7 @@
 #include <QTest>
 #include <catalogue/catalogue.h>
 #include <engine/numerology.h>
+#include <version.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;

@@ -6,6 +6,7 @@
 //   probe: shown <objectName of a top-level window that became visible>
 //   probe: clicked <objectName>
 //   probe: idle (once: a window is on the screen and every step asked for has been taken)
+//   probe: desktop file <QGuiApplication::desktopFileName()> (once, with the first window shown)
 //
 // VORN_PROBE_CLICK=<name>,<name>,... clicks those controls (or triggers those menu actions),
 // in order, one every few polls, each once it stands in a window on the screen;
@@ -20,6 +21,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <set>
+#include <utility>
 
 namespace {
 
@@ -102,8 +104,12 @@ void Poll()
     static bool idle = false;
     static std::set<QString> shown;
     for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && !w->objectName().isEmpty() && shown.insert(w->objectName()).second)
+        if (w->isVisible() && !w->objectName().isEmpty() && shown.insert(w->objectName()).second) {
             Report(QStringLiteral("shown ") + w->objectName());
+            static bool named = false;
+            if (!std::exchange(named, true))
+                Report(QStringLiteral("desktop file ") + QGuiApplication::desktopFileName());
+        }
         if (!w->isVisible())
             shown.erase(w->objectName());
     }

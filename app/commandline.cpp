@@ -90,11 +90,11 @@ QString helpText(const Options &options)
         text += line + u'\n';
     }
     return text
-        + u"\nEach letter of a name counts its place in the alphabet brought into 1 to 9 (A, J,\n"_s
-          u"and S count 1; I and R count 9). Lowercase letters count as capitals, as in the\n"_s
-          u"input window; other characters count nothing.\n\n"_s
-          u"Qt's own options (-style, -platform, -display, -qwindowgeometry, -session,\n"_s
-          u"-reverse) open the windows; they are passed to Qt.\n"_s;
+        + u"\nEach letter of a name counts its place in the alphabet, reduced to a single digit\n"_s
+          u"(A, J, and S count 1; I and R count 9). Lowercase letters count as capitals, as in\n"_s
+          u"the input window; other characters are ignored.\n\n"_s
+          u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry, -session,\n"_s
+          u"and -reverse, are passed to Qt, and the program opens its windows.\n"_s;
 }
 
 // Standard output, or the file at path; an empty reason when the bytes were written.
@@ -241,8 +241,8 @@ int runCommandLine(int argc, char *argv[])
         return usageError(u"the birth date must be written YYYY-MM-DD, not '"_s
                           + parser.value(options.born) + u"'"_s);
     case Born::OutOfRange:
-        return usageError(u"the birth date must be between 1900-01-01 and 2050-12-31, not "_s
-                          + parser.value(options.born));
+        return usageError(u"the birth date must be between 1900-01-01 and 2050-12-31, not '"_s
+                          + parser.value(options.born) + u"'"_s);
     }
     // The names as typing them into the name boxes gives them.
     entries.firstName = typedCapitals(parser.value(options.first));

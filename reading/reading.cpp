@@ -86,63 +86,78 @@ QString digitsSummed(EngineNumber from, EngineNumber to)
     return digits.join(u" + "_s) + u" = "_s + QString::number(to);
 }
 
-// Said once where a sum of 11 or 22 is summed further, which a reader would expect to stay.
-const QString OnlyTotalsStay = u" Only a total of exactly 11 or 22 is kept as it is."_s;
-
-// "; 2 + 9 = 11, and 1 + 1 = 2.": each sum from the total down to the number, or the master
-// number.
-QString reductionSteps(const Reduction &reduction)
+// Sums of digits in a row ("2 + 9 = 11, then 1 + 1 = 2"). A sum of 11 or 22 summed further
+// would look like a slip to a reader who knows master numbers: the first says why, once a line.
+class Sums
 {
-    if (reduction.master)
-        return u", a master number, which is not reduced."_s;
-    QString text;
-    bool masterPassed = false;
-    EngineNumber from = reduction.total;
-    for (std::uint8_t i = 0; i < reduction.stepCount; ++i) {
-        text += (i == 0                             ? u"; "_s
-                     : i + 1 == reduction.stepCount ? u", and "_s
-                                                    : u", "_s)
-            + digitsSummed(from, reduction.steps[i]);
-        from = reduction.steps[i];
-        masterPassed = masterPassed
-            || (i + 1 < reduction.stepCount && (from == MasterEleven || from == MasterTwentyTwo));
+public:
+    QString chain(EngineNumber from, std::initializer_list<EngineNumber> steps)
+    {
+        QStringList done;
+        const EngineNumber *last = steps.end() - 1;
+        for (const EngineNumber *to = steps.begin(); to != steps.end(); ++to) {
+            QString sum = digitsSummed(from, *to);
+            if ((*to == MasterEleven || *to == MasterTwentyTwo) && to != last && !m_noted) {
+                sum += u" (only a final total of 11 or 22 is kept)"_s;
+                m_noted = true;
+            }
+            done << sum;
+            from = *to;
+        }
+        return done.join(u", then "_s);
     }
-    return text + u'.' + (masterPassed ? OnlyTotalsStay : QString());
-}
 
-// "Day 29: 2 + 9 = 11, 1 + 1 = 2.": a day or a year, its digits summed and the sum folded once.
-QString datePart(const QString &caption, EngineNumber shown, const DatePart &part)
-{
-    QString text = caption + u": "_s;
-    if (shown < 10)
-        return text + QString::number(shown) + u'.';
-    text += digitsSummed(shown, part.digitSum);
-    if (part.value != part.digitSum)
-        text += u", "_s + digitsSummed(part.digitSum, part.value);
-    return text + u'.';
-}
+    // "; 2 + 9 = 11, then 1 + 1 = 2.": from the total down to the number, or the master number.
+    QString reduction(const Reduction &reduction)
+    {
+        if (reduction.master)
+            return u", a master number, kept as it is."_s;
+        switch (reduction.stepCount) {
+        case 0:
+            return u"."_s;
+        case 1:
+            return u"; "_s + chain(reduction.total, {reduction.steps[0]}) + u'.';
+        case 2:
+            return u"; "_s + chain(reduction.total, {reduction.steps[0], reduction.steps[1]})
+                + u'.';
+        default:
+            return u"; "_s
+                + chain(reduction.total,
+                        {reduction.steps[0], reduction.steps[1], reduction.steps[2]})
+                + u'.';
+        }
+    }
+
+private:
+    bool m_noted = false;
+};
 
 QString lifeJourneyWorkingText(const Reading &reading)
 {
     const LifeJourneyWorking &w = reading.lifeJourneyWorking;
+    Sums sums;
+    // A day and a year: their digits summed, and the sum's digits once more.
+    auto part = [&sums](const QString &caption, int shown, const DatePart &part) -> QString {
+        const auto n = static_cast<EngineNumber>(shown);
+        if (shown < 10)
+            return caption + u": "_s + QString::number(shown) + u'.';
+        return caption + u": "_s
+            + (part.value == part.digitSum ? sums.chain(n, {part.digitSum})
+                                           : sums.chain(n, {part.digitSum, part.value}));
+    };
     const int month = reading.born.month();
-    QString monthText = monthName(month) + u", month "_s + QString::number(month) + u": "_s;
-    monthText += month < 10 ? QString::number(w.month.value)
-                            : digitsSummed(static_cast<EngineNumber>(month), w.month.value);
-    const bool partPassesMaster = w.day.digitSum == MasterEleven
-        || w.day.digitSum == MasterTwentyTwo || w.year.digitSum == MasterEleven
-        || w.year.digitSum == MasterTwentyTwo || month == MasterEleven;
-    QString text = datePart(u"Day "_s + QString::number(reading.born.day()),
-                            static_cast<EngineNumber>(reading.born.day()), w.day)
-        + u' ' + monthText + u". "_s
-        + datePart(u"Year "_s + QString::number(reading.born.year()),
-                   static_cast<EngineNumber>(reading.born.year()), w.year)
-        + u" Together "_s + QString::number(w.day.value) + u" + "_s + QString::number(w.month.value)
-        + u" + "_s + QString::number(w.year.value) + u" = "_s + QString::number(w.reduction.total)
-        + reductionSteps(w.reduction);
-    if (partPassesMaster && !text.endsWith(OnlyTotalsStay))
-        text += OnlyTotalsStay;
-    return text;
+    QString text = part(u"Day "_s + QString::number(reading.born.day()), reading.born.day(), w.day);
+    if (!text.endsWith(u'.'))
+        text += u'.';
+    text += u' ' + monthName(month) + u", month "_s + QString::number(month) + u": "_s
+        + (month < 10 ? QString::number(w.month.value)
+                      : sums.chain(static_cast<EngineNumber>(month), {w.month.value}))
+        + u". "_s
+        + part(u"Year "_s + QString::number(reading.born.year()), reading.born.year(), w.year)
+        + (w.year.value >= 10 ? u", where a year stops."_s : u"."_s);
+    return text + u" Together "_s + QString::number(w.day.value) + u" + "_s
+        + QString::number(w.month.value) + u" + "_s + QString::number(w.year.value) + u" = "_s
+        + QString::number(w.reduction.total) + sums.reduction(w.reduction);
 }
 
 QString nameWorkingText(const NameWorking &w, ReadingCategory category, bool yRule)
@@ -167,7 +182,7 @@ QString nameWorkingText(const NameWorking &w, ReadingCategory category, bool yRu
     if (w.skippedAdditions > 0)
         text += u" (a total stops at 32,767, so "_s + counted(qlonglong(w.skippedAdditions))
             + (w.skippedAdditions == 1 ? u" letter is"_s : u" letters are"_s) + u" left out)"_s;
-    return text + reductionSteps(w.reduction);
+    return text + Sums().reduction(w.reduction);
 }
 
 } // namespace

@@ -100,6 +100,11 @@ class Session:
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "60", *keys], env=self.env, check=True)
 
+    def press(self, keys, *phrases):
+        """Presses keys (as xdotool names them, blank-separated) and waits for what Orca says."""
+        self.keys(*keys.split())
+        self.hear(*phrases)
+
     def type(self, text):
         subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
 
@@ -137,63 +142,49 @@ def main():
 
         # A pick list says its value with its name, and each new value as the keys change it.
         session.type("john")
-        session.keys("Tab", "Tab")
-        session.hear("Last Name text.")
+        session.press("Tab Tab", "Last Name text.")
         session.type("smith")
-        session.keys("Tab")
-        session.hear("Birth Month combo box.", "January.")
-        session.keys("Down")
-        session.hear("February.")
-        session.keys("End")
-        session.hear("December.")
-        session.keys("Up")
-        session.hear("November.")
-        session.keys("Tab")
-        session.hear("Birth Day combo box.", "1.")
+        session.press("Tab", "Birth Month combo box.", "January.")
+        session.press("Down", "February.")
+        session.press("End", "December.")
+        session.press("Up", "November.")
+        session.press("Tab", "Birth Day combo box.", "1.")
         session.type("29")
         session.hear("29.")
-        session.keys("Tab")
-        session.hear("Birth Year combo box.", "1900.")
+        session.press("Tab", "Birth Year combo box.", "1900.")
         session.type("1999")
         session.hear("1999.")
 
         # The reading, heard by Tab from the tab in front: each value with its caption.
-        session.keys("Tab")
-        session.hear("Next push button.")
-        session.keys("Return")
-        session.hear("Personality Number 2 page tab list.")
+        session.press("Tab", "Next push button.")
+        session.press("Return", "Personality Number 2 page tab list.")
         for caption in ("Personality Number 2 label.", "Primary Color Orange label.",
                         "Secondary Color Gold, Salmon, Garnet, Black label.",
                         "Keywords Accentuates relationships, Learning, Success, Happiness label."):
-            session.keys("Tab")
-            session.hear(caption)
-        session.keys("ctrl+Page_Up")  # the tab before, with its number
-        session.hear("Soul Number 6 label.")
+            session.press("Tab", caption)
+        session.press("ctrl+Page_Up", "Soul Number 6 label.")  # the tab before, with its number
         for caption in ("Primary Color Indigo label.", "Secondary Color Orange, Mustard label.",
                         "Keywords Intuition, Creativity, Imagination, Power label."):
-            session.keys("Tab")
-            session.hear(caption)
+            session.press("Tab", caption)
 
         # The reading is kept from the keyboard.
-        session.keys("shift+F10")
-        session.hear("Save Reading as PDF...")
-        session.keys("Escape")
-        session.hear("escape")
-        session.keys("shift+Tab")  # back in the window, where it was
-        session.hear("Secondary Color Orange, Mustard label.")
+        session.press("shift+F10", "Save Reading as PDF...")
+        session.press("Escape", "escape")
+        session.press("shift+Tab", "Secondary Color Orange, Mustard label.")  # back where it was
 
         # Leaving: the refer-a-friend fields say their names as the focus enters them, while
         # they still hold their placeholders.
-        session.keys("alt+F4")
-        session.hear("Exit push button.")
-        session.keys("Tab")
-        session.hear("Click Here To Visit Lorewell Now link.")
-        session.keys("Tab")
-        session.hear("Your Name text.")
-        session.keys("Tab", "Tab")
-        session.hear("Your Email Address text.")
+        session.press("alt+F4", "Exit push button.")
+        session.press("Tab", "Click Here To Visit Lorewell Now link.")
+        session.press("Tab", "Your Name text.")
+        session.press("Tab Tab", "Your Email Address text.")
     except AssertionError as failure:
         print("FAIL:", failure)
+        # What Orca last heard of, to tell a silent program from a deaf screen reader.
+        if os.path.exists(session.record):
+            with open(session.record, encoding="utf-8", errors="replace") as record:
+                events = [line.rstrip() for line in record if "EVENT MANAGER: Queueing" in line]
+            print("\n".join(["Orca's last events:"] + events[-15:]))
         return 1
     finally:
         session.stop()

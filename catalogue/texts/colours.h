@@ -7,84 +7,80 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it "
-      "surrounds us for too long, yet in small doses it can revive a weary body and mind. "
-      "It is the color of blood, fire and courage, and it speaks of passion, appetite and "
-      "the urge to act at once. A touch of red in your clothes can lift your spirits before "
-      "an interview, while a red bedroom may keep a restless sleeper awake.";
+      "surrounds us on all sides. In smaller measure it can rouse us: a red scarf on a gray "
+      "morning, a red chair in a plain hall. Fire and blood share its hue, as do valentines "
+      "and stop signs; in China it marks weddings and the new year. We connect it with "
+      "passion, physical vigor, and the resolve that sees a task to its end.";
 static_assert(RedDescription.size() == 398);
 
 inline constexpr std::string_view OrangeDescription
-    = "Orange is the color of the Sun and this is the color, which brings warmth, cheer and "
-      "a taste for good company. It blends the energy of red with the gladness of yellow, "
-      "and so it encourages sociability, play and honest enthusiasm. Orange walls in a "
-      "kitchen invite long conversations over supper, and an orange scarf can brighten even "
-      "the grayest winter day.";
+    = "Orange is the color of the Sun and this is the color, which invites us to gather. We "
+      "find it in autumn leaves, in embers on a hearth, and in the fruit that gave the color "
+      "its English name. On the painter's wheel it stands between red and yellow, warm without "
+      "alarm and bright without glare. Orange feels at home wherever we meet to talk and learn "
+      "together.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
-    = "Gold symbolizes honor and devotion. It has crowned kings, framed sacred icons and "
-      "sealed wedding vows, so it carries a sense of lasting value and promises kept. In "
-      "the mind it awakens generosity, self-respect and a wish to share what we have "
-      "earned. Used sparingly, gold lends dignity to a home, but too much of it can turn "
-      "pride into vanity and display.";
+    = "Gold symbolizes honor and devotion. The metal neither rusts nor tarnishes, and we have "
+      "long trusted it with crowns, wedding rings, and the halos of painted saints. As a color "
+      "it carries the same promise of lasting worth. Gold belongs to the medal after the race "
+      "and to the fiftieth anniversary, to wealth honestly earned and wisdom won across a "
+      "lifetime.";
 static_assert(GoldDescription.size() == 354);
 
 inline constexpr std::string_view YellowDescription
-    = "Yellow symbolizes intelligence, intellectuality and to some extent vitality. It is "
-      "the bright hue of morning light and spring daffodils, and it sharpens the mind, "
-      "helping us to focus, to study and to find words for our ideas. A yellow notebook or "
-      "a desk lamp can keep a drowsy student alert. People drawn to yellow are often "
-      "curious and witty, though a harsh, glaring yellow can make sensitive natures anxious "
-      "and tense.";
+    = "Yellow symbolizes intelligence, intellectuality and to some extent vitality. Lemons and "
+      "sunflowers are yellow, and so is the pencil we chewed on at school. When cartoonists "
+      "draw a bright idea, the bulb over the head is often yellow. The color keeps company "
+      "with curiosity and good humor, and with the hope that tomorrow will improve on today. "
+      "We reach for it when we want a page, or an entire day, to feel more cheerful.";
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
-    = "If seen from a positive perspective, Green signifies life, growth and renewal, the "
-      "color of new leaves after a long winter. It is the most restful hue for the eye, and "
-      "it brings balance to a hurried mind, which is why gardens and woods can calm us so "
-      "quickly. Green also speaks of hope, healing and plenty. In a darker light it hints "
-      "at envy or possessiveness, and so it warns us to grow without grasping at what "
-      "others have.";
+    = "If seen from a positive perspective, Green signifies life: the first shoots after "
+      "frost, moss on an old stone, a field ripening toward harvest. Many of us find that an "
+      "hour among trees quiets a crowded head. Green is the color of whatever grows when it is "
+      "tended, of rest and plenty and ordinary prosperity; Americans call their dollar bills "
+      "greenbacks. Shakespeare gave jealousy green eyes, but the color itself is generous.";
 static_assert(GreenDescription.size() == 425);
 
 inline constexpr std::string_view BlueDescription
-    = "Blue is said to be the color of the human body, mind and soul. Like a clear sky or a "
-      "deep lake, it slows the breath, cools a hot temper and invites trust and loyalty. "
-      "Blue favors honest speech and calm reflection, and many people find that a blue "
-      "bedroom helps them sleep soundly. It lends quiet strength and patience in hard "
-      "times, though too much of it can bring on melancholy and withdrawal.";
+    = "Blue is said to be the color of the human body, mind and soul. Distance is blue: hills "
+      "turn bluer the farther they are from us, and the sky over them has no edge. Renaissance "
+      "painters prized ultramarine, ground from lapis lazuli, so highly that they often kept "
+      "it for the robes of the Virgin. Blue asks us for patience and repays it with calm; "
+      "under a wide blue sky, a long task looks possible.";
 static_assert(BlueDescription.size() == 394);
 
 inline constexpr std::string_view PinkDescription
-    = "Pink is the color, which represents creativity and working attitude. It tempers the "
-      "fire of red with the calm of white, joining tenderness to steady, patient effort. "
-      "Pink eases tension, encourages kindness toward ourselves and others, and brings a "
-      "hopeful, playful note to the ordinary work of every day.";
+    = "Pink is the color, which represents creativity and working attitude. It is red with its "
+      "temper cooled: the flush of a cheek after a winter walk, blossom on a cherry tree in "
+      "April. There is nothing timid about it. Pink suits patient effort, the work we do "
+      "carefully because we love it and want it to grow.";
 static_assert(PinkDescription.size() == 304);
 
 inline constexpr std::string_view IndigoDescription
-    = "Indigo is said to affect our physical as well as mental health positively. This deep "
-      "shade of the night sky turns our attention inward, toward intuition, wisdom and "
-      "quiet insight. Linked with the third eye, it is often used to still the mind for "
-      "meditation or sleep. Indigo suits seekers and dreamers, and it reminds us to trust "
-      "the inner voice.";
+    = "Indigo is said to affect our physical as well as mental health positively. After dusk, "
+      "the sky deepens to indigo; the dye of that name once crossed oceans and today colors "
+      "our jeans. Newton counted it among the seven colors of the rainbow. Indigo suits the "
+      "inward hours, when imagination runs free and we trust a hunch before we can explain why.";
 static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
-    = "Violet is such a color, which reflects sensitivity and a longing for beauty, mystery "
-      "and the spiritual side of life. Once rare and costly, it was worn by emperors and "
-      "priests, and it still carries an air of majesty. Violet inspires painters and poets, "
-      "and it soothes a troubled spirit in times of grief. Those who love it tend to be "
-      "gentle idealists who need time alone to renew themselves.";
+    = "Violet is such a color, which reflects sensitivity and a longing for what lies beyond "
+      "the ordinary. It sits at the far edge of the rainbow, the last color we see before "
+      "light passes out of human sight. In many churches, it marks the seasons of Advent and "
+      "Lent, times of waiting and of reflection. Violet turns us inward. It favors "
+      "contemplation and the long, slow work of knowing ourselves.";
 static_assert(VioletDescription.size() == 390);
 
 inline constexpr std::string_view StrongWillDescription
-    = "This is the color, which indicates strong-will, forceful determination and a refusal "
-      "to give up when a task grows hard. It belongs to people who set a goal and work "
-      "toward it step by step, whatever others say. This color steadies the nerves in a "
-      "crisis, gives courage to speak up and helps a scattered mind collect itself. Pushed "
-      "too far, its firmness can harden into stubbornness, so it works best when joined "
-      "with patience.";
+    = "This is the color, which indicates strong-will, forceful purpose, and the nerve to hold "
+      "a course when others lose heart. It is less a shade than a temper, found in those of us "
+      "who finish what we start. Where it shows, promises are kept and plans survive foul "
+      "weather. It gathers scattered effort into one line and gives a quiet voice the courage "
+      "to speak. It is strongest when it bends a little and listens before it decides.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

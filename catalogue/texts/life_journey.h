@@ -6,115 +6,117 @@
 namespace vorn::text {
 
 inline constexpr std::string_view LifeJourneyIntro
-    = "This is one of the most important numbers. It is reckoned from your full date of birth "
-      "and reduced to one digit, unless the total is a master number, 11 or 22. It describes "
-      "the road you travel in life, the tasks that road sets you, and what the years teach you.";
+    = "This is one of the most important numbers. To find it, add up the digits of your full "
+      "date of birth and reduce the total to one digit, unless it is a master number, 11 or "
+      "22. What follows traces the road you travel in life and the tasks set before you along "
+      "it.";
 static_assert(LifeJourneyIntro.size() == 261);
 
 inline constexpr std::string_view LifeJourney1
     = "Your main purpose should be attaining independency. From childhood, life pushes you to "
       "the front; a parent's night shifts may make you the one who walks a younger brother to "
       "school. You decide early because no one else will, and the habit builds a temperament "
-      "that runs on enthusiasm and physical energy. When a plan collapses, you have the next "
-      "one under way by Monday. Early adulthood tests your aim. Passion spread across ten "
-      "causes burns out like a brush fire; kept in one furnace, it can drive an engine. Choose "
-      "a target worthy of your determination and hold to it. The last lesson is the hardest: "
-      "knowing when to lean on someone and share the credit.";
+      "that runs on enthusiasm and physical energy. Working for a boss rarely suits you for "
+      "long. Many on this path quit a secure job to open a bicycle shop. The first often fails "
+      "loudly; the second, begun with the same passion and more humility, tends to hold. "
+      "Accepting a partner's help is harder than any launch. Once you can manage it without "
+      "feeling smaller, you are freer than you ever were alone.";
 static_assert(LifeJourney1.size() == 656);
 
 inline constexpr std::string_view LifeJourney2
-    = "Usually you are creative and follow certain protocols. Think of a musician in a "
-      "quartet, who brings feeling to the score without drowning out the cello. Your road runs "
-      "through partnerships of that kind, and you learn most from the person across the table, "
-      "whether a teacher or rival. You prefer a shared success to a solo one. Keeping quiet to "
-      "dodge a quarrel only postpones it, though; by middle age you should be able to say no "
-      "without apology. You are happiest in years when both voices of the duet can be heard.";
+    = "Usually you are creative and follow certain protocols. Think of a second violinist in a "
+      "string quartet who brings feeling to the score without drowning out the cello. Much of "
+      "what you become, you become in partnerships of that kind, and the player at the next "
+      "music stand, whether a mentor or a rival, shapes you more than books. You pay for your "
+      "love of harmony, though. Agreeing to dodge a quarrel only postpones it. You flourish in "
+      "the partnership that survives your first firm no, where every part can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
 inline constexpr std::string_view LifeJourney3
-    = "You are entertainers, optimists and very creative. Talents turn up early and in "
-      "numbers, each of them tempting. The early years can feel like a fair with too many "
-      "stalls. Before thirty you must choose, because one craft pursued for ten years gives "
-      "more than ten crafts sampled for a few months, and your intellect can tell which "
-      "deserves the time. Your good spirits then carry you through the dull middle of a "
-      "project, the stretch where beginners give up. A failed venture or a lean year will test "
-      "that cheer. Keep it honest: read the bad news before you decide to smile.";
+    = "You are entertainers, optimists and very creative. Talents show up early and in "
+      "numbers, each of them tempting. For a while the path feels like a fair with too many "
+      "stalls. Sometime in your twenties one craft begins to ask more of you than the rest, "
+      "and your intellect can tell that it deserves the time. Good spirits carry you through "
+      "the middle of a big project, the stretch where beginners drop away. A failed venture, "
+      "perhaps a food truck that folds after one winter, will test that cheer. It holds best "
+      "when you read the bad news first and decide to smile afterward.";
 static_assert(LifeJourney3.size() == 571);
 
 inline constexpr std::string_view LifeJourney4
-    = "The Life Path 4 produces the most reliable, practical, and hardworking people. An "
-      "orchard is a truer picture of your progress than a lottery ticket. You plant, prune, "
-      "and wait through bare years until the branches bend low. Duties arrive in childhood; "
-      "you may be minding the family shop while classmates mind nothing at all. Savings grow "
-      "slowly, but they stay. Yet an orchard needs its winters, and you may take decades to "
-      "believe it. Once you take idle weeks without guilt, the trees do better, and so do you. "
-      "By sixty, the harvest may feed more households than your own.";
+    = "The Life Path 4 produces the most reliable, practical, and hardworking people. This "
+      "path has the pace of an orchard planted from bare saplings. For several years there is "
+      "little to show but pruning and staking, while neighbors sell quicker crops and others "
+      "lean on you to cover their shifts and keep the family firm solvent. Then the trees "
+      "repay you, a few apples and then bushels, until the fruit is more than one household "
+      "can use. Yet an orchard needs its winters, a fact you may be slow to believe. An apple "
+      "tree denied its winter chill blooms poorly and bears little.";
 static_assert(LifeJourney4.size() == 572);
 
 inline constexpr std::string_view LifeJourney5
-    = "Generally people with 5 are very multitalented, bold, and progressive. Your life seldom "
-      "runs straight for long. Jobs change, addresses change, and a chance meeting on a train "
-      "can redirect a decade. You adapt faster than most, picking up a city or a language "
-      "while your companions are still unpacking. Variety makes you grow, but the surprise of "
-      "this path is how much the pauses teach you, too: the year you devote to one stubborn "
-      "project, the friendship you patiently keep after its novelty has faded. In your fifties "
-      "you may find yourself tranquil, a state you once distrusted, with the road now a choice "
-      "instead of an escape.";
+    = "Generally people with 5 are very multitalented, bold, and progressive. Jobs and homes "
+      "change often, and a chance meeting on a train can send you to another continent. You "
+      "adapt faster than most, picking up the local dialect while your companions are still "
+      "reading the map. By the third move you can pack a kitchen in an hour. Yet your best "
+      "growth often happens when you stay put, in a winter spent mastering a single nocturne "
+      "on the piano or in a friendship kept up once its novelty has worn thin. The moves grow "
+      "rarer as time goes on, bringing a calm you once distrusted. You still travel, though "
+      "now you also enjoy unpacking.";
 static_assert(LifeJourney5.size() == 627);
 
 inline constexpr std::string_view LifeJourney6
-    = "The Life Path 6 indicates that you have a strong sense of responsibility. You notice "
-      "sadness in a face before anyone else does, and over the years your circle of care "
-      "widens from a household to a whole neighborhood. You sense what a family needs without "
-      "being told and invent a way to supply it. You may end up chairing the school board. "
-      "Held lightly, such power builds a street where neighbors thrive; gripped too hard, it "
-      "turns into control. Much of midlife goes into telling these two apart. Last of all, you "
-      "learn to put your own needs on the list and let someone else cook, for once.";
+    = "The Life Path 6 indicates that you have a strong sense of responsibility. Your circle "
+      "of care widens from a household to the whole neighborhood. A carpool you improvise one "
+      "winter grows into a cooperative, and a petition about a dangerous crossing ends with a "
+      "traffic light and you on the school board. Neither project came with a manual; you "
+      "invented both. Before long the street defers to you. Seeing the answer to someone "
+      "else's problem, you are tempted to impose it. Your harder task is to let people choose "
+      "for themselves, even wrongly. Some evenings you let a neighbor cook for you.";
 static_assert(LifeJourney6.size() == 588);
 
 inline constexpr std::string_view LifeJourney7
-    = "You tend to be calm and affectionate by nature. Even so, your path turns toward "
-      "solitude at some point, often after a loss in your thirties. A library carrel or the "
-      "hour before the house wakes becomes your workshop, and the labor there is prayer, or an "
-      "honest reckoning with what life is for. Those years might look idle from the outside. "
-      "You emerge from them gentler and surer, with a spiritual vision clear enough to share.";
+    = "You tend to be calm and affectionate by nature. Even so, most who take this path need a "
+      "long spell of withdrawal, often when a career that once looked right stops making "
+      "sense. You may walk the nearly five hundred miles of the old pilgrim road to Santiago "
+      "or simply decline invitations for a whole winter. The work done then is slow and "
+      "private. You come back clearer about what matters to you, and with no urge to preach "
+      "it.";
 static_assert(LifeJourney7.size() == 425);
 
 inline constexpr std::string_view LifeJourney8
-    = "You are very materialistic and are focused on learning the ways of money and power. "
-      "Upheavals are your teachers. A business you build may fail in a single year and rise "
-      "again in a new form; an inheritance may arrive, or vanish, with little warning. Each "
-      "reversal shows what money can and cannot do. Your strength is invention: you spot where "
-      "an old trade needs a new method and dare to try it. Authority eventually arrives, "
-      "almost unasked. How you spend it, on yourself or on those who rely on you, decides what "
-      "all the striving was for.";
+    = "You are very materialistic and are focused on learning the ways of money and power. You "
+      "are likely to know plenty and want by turns. A business you build may fail in a single "
+      "year and rise again in a new form. Each reversal shows you what money can and cannot "
+      "do. The worst of them also sharpen your eye for an old trade that has fallen behind, "
+      "and you are often first to fix it, putting a family bakery online. In time colleagues "
+      "and even rivals look to you to decide. How you spend that authority reveals what all "
+      "the striving was for.";
 static_assert(LifeJourney8.size() == 537);
 
 inline constexpr std::string_view LifeJourney9
     = "People with number 9 are generous, loving and have an inborn sympathy for strangers. "
-      "Your road passes through many kinds of lives, and each one adds to what you understand. "
-      "Money does reach you, yet it rarely stays in your hands; you pass it on to a cause or a "
-      "friend in trouble. Many chapters close along your way, some by choice and some by "
-      "chance. Every goodbye you meet with grace becomes part of your wisdom, which no one can "
-      "take from you.";
+      "You may settle far from home, perhaps in a seaport where a dozen languages share a "
+      "street. There you might prosper as an importer of saffron. Every season there adds a "
+      "friend and a wider sense of how other families manage. You say many farewells and learn "
+      "to say them well. You know, too, what not to say to a grieving widower, and when simply "
+      "to make the tea.";
 static_assert(LifeJourney9.size() == 445);
 
 inline constexpr std::string_view LifeJourney11
     = "This is a master number and is associated with spiritual awareness. You pick up moods "
-      "as a radio picks up stations, a gift that draws you toward teaching or counseling. The "
-      "same receptiveness can exhaust you, so you need a shelter, perhaps a garden, where you "
-      "take in nothing but birdsong and weather. Someday you will judge your years by the "
-      "students who have outgrown you and by what they taught you.";
+      "as a radio picks up stations, a gift that draws you toward counseling. The same "
+      "receptiveness can exhaust you, so you need spells when nothing reaches you but weather, "
+      "such as a swim across a cold lake. With practice you learn to tune out as well as in. "
+      "That skill, more than the gift, decides how many you can help.";
 static_assert(LifeJourney11.size() == 402);
 
 inline constexpr std::string_view LifeJourney22
     = "The number 22 is the most powerful of all the Life Path numbers. You are meant to build "
-      "on a large scale, perhaps a clinic or a company that employs half a town, and not only "
-      "for yourself. You master budgets and outlast one delay after another. Doubt grows with "
-      "the size of the task, and many with this gift spend their twenties aiming low. The turn "
-      "arrives when a modest project succeeds and shows what you can carry. Health is the one "
-      "budget you neglect. Whatever you raise, in brick or in trained successors, is likely to "
-      "outlive you.";
+      "on a large scale, and not only for yourself. Doubt grows with the size of the task, so "
+      "many with this gift spend their twenties aiming low, running someone else's warehouse. "
+      "Then a modest project of your own succeeds and shows what you can carry. A regional "
+      "clinic with a hundred beds may follow, and with it budgets to master and delays to "
+      "outlast. Builders of your kind last longest when they guard one unhurried day a week as "
+      "firmly as the books.";
 static_assert(LifeJourney22.size() == 537);
 
 } // namespace vorn::text

@@ -29,7 +29,7 @@ inline constexpr std::string_view LifeJourney2
       "what you become, you become in partnerships of that kind, and the player at the next "
       "music stand, whether a mentor or a rival, shapes you more than books. You pay for your "
       "love of harmony, though. Agreeing to dodge a quarrel only postpones it. You flourish in "
-      "the partnership that survives your first firm no, where every part can be heard.";
+      "the partnership that survives your first firm no, where every line can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
 inline constexpr std::string_view LifeJourney3

@@ -92,7 +92,7 @@ inline constexpr std::string_view Soul22
       "still be in use a century from now. Private comfort is pleasant but does not quite "
       "answer that hunger. Money draws you the way stone draws a mason, for what can be raised "
       "with it. The medieval builders who laid foundations for spires they would never see "
-      "strike you as the luckiest of workers. Yet part of you longs just as much for peace, a "
+      "strike you as the luckiest workers of all. Yet you long every bit as much for peace, a "
       "sunny afternoon in a hammock with nothing to decide.";
 static_assert(Soul22.size() == 480);
 

@@ -6,117 +6,128 @@
 namespace vorn::text {
 
 inline constexpr std::string_view LifeJourneyIntro
-    = "This is one of the most important numbers. To find it, add up the digits of your full "
-      "date of birth and reduce the total to one digit, unless it is a master number, 11 or "
-      "22. What follows traces the road you travel in life and the tasks set before you along "
-      "it.";
+    = "This is one of the most important numbers. To find it, reduce the day, month, and year of "
+      "your birth by adding up their digits, then add the three and reduce the sum, unless it is a "
+      "master number, 11 or 22. What follows traces the road you travel and its tasks.";
 static_assert(LifeJourneyIntro.size() == 261);
 
 inline constexpr std::string_view LifeJourney1
-    = "Your main purpose should be attaining independency. From childhood, life pushes you to "
-      "the front; a parent's night shifts may make you the one who walks a younger brother to "
-      "school. You decide early because no one else will, and the habit builds a temperament "
-      "that runs on enthusiasm and physical energy. Working for a boss rarely suits you for "
-      "long. Many on this path quit a secure job to open a bicycle shop. The first often fails "
-      "loudly; the second, begun with the same passion and more humility, tends to hold. "
-      "Accepting a partner's help is harder than any launch. Once you can manage it without "
-      "feeling smaller, you are freer than you ever were alone.";
+    = "Your main purpose should be attaining independency. From childhood, life pushes you to the "
+      "front; a parent's night shifts can make you the one who walks a younger brother to school. "
+      "You learn to decide because no one else will, and to act before doubt can catch up. Working "
+      "for a boss rarely suits you for long. You might quit a secure job to open a bicycle shop "
+      "with more passion than capital. If it closes before its second Christmas, you sign a lease "
+      "on another within weeks, now with more humility and a partner who keeps the books while you "
+      "true the wheels. That one holds. Its debts and its mistakes are yours alone, which is "
+      "exactly how you want it.";
 static_assert(LifeJourney1.size() == 656);
 
 inline constexpr std::string_view LifeJourney2
     = "Usually you are creative and follow certain protocols. Think of a second violinist in a "
-      "string quartet who brings feeling to the score without drowning out the cello. Much of "
-      "what you become, you become in partnerships of that kind, and the player at the next "
-      "music stand, whether a mentor or a rival, shapes you more than books. You pay for your "
-      "love of harmony, though. Agreeing to dodge a quarrel only postpones it. You flourish in "
-      "the partnership that survives your first firm no, where every line can be heard.";
+      "string quartet who brings warmth to the score without drowning out the first violin. Much "
+      "of "
+      "what you become, you become in partnerships of that kind, and the player at the next music "
+      "stand, whether a mentor or a rival, shapes you as books cannot. You pay for your love of "
+      "harmony, though. Agreeing to dodge a quarrel only postpones it. You flourish in the "
+      "partnership that survives your firm no, where every line can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
 inline constexpr std::string_view LifeJourney3
-    = "You are entertainers, optimists and very creative. Talents show up early and in "
-      "numbers, each of them tempting. For a while the path feels like a fair with too many "
-      "stalls. Sometime in your twenties one craft begins to ask more of you than the rest, "
-      "and your intellect can tell that it deserves the time. Good spirits carry you through "
-      "the middle of a big project, the stretch where beginners drop away. A failed venture, "
-      "perhaps a food truck that folds after one winter, will test that cheer. It holds best "
-      "when you read the bad news first and decide to smile afterward.";
+    = "You are entertainers, optimists and very creative. Talents show up early and in numbers, "
+      "each of them tempting. For a while the path feels like a fair with too many stalls. "
+      "Sometime "
+      "in your twenties one craft begins to ask more of you than the rest, and you give it the "
+      "evenings you used to spread across five hobbies. Good spirits carry you through the middle "
+      "of a big project, the stretch where beginners drop away. A novel that forty agents turn "
+      "down "
+      "will test that cheer. You read each rejection to the end and pin above your desk the single "
+      "letter that got it right.";
 static_assert(LifeJourney3.size() == 571);
 
 inline constexpr std::string_view LifeJourney4
-    = "The Life Path 4 produces the most reliable, practical, and hardworking people. This "
-      "path has the pace of an orchard planted from bare saplings. For several years there is "
-      "little to show but pruning and staking, while neighbors sell quicker crops and others "
-      "lean on you to cover their shifts and keep the family firm solvent. Then the trees "
-      "repay you, a few apples and then bushels, until the fruit is more than one household "
-      "can use. Yet an orchard needs its winters, a fact you may be slow to believe. An apple "
-      "tree denied its winter chill blooms poorly and bears little.";
+    = "The Life Path 4 produces the most reliable, practical, and hardworking people. This path "
+      "has "
+      "the pace of an orchard planted from bare saplings. For several years there is little to "
+      "show "
+      "but pruning and staking, while neighbors sell quicker crops and still borrow your ladder. A "
+      "late frost can take a year's blossom, and you spend the summer patching fences instead. The "
+      "trees repay you at last, a few apples and in time bushels, more than one household can use. "
+      "You press the surplus into cider and sell it at the roadside, at a price that covers the "
+      "next row of saplings.";
 static_assert(LifeJourney4.size() == 572);
 
 inline constexpr std::string_view LifeJourney5
     = "Generally people with 5 are very multitalented, bold, and progressive. Jobs and homes "
-      "change often, and a chance meeting on a train can send you to another continent. You "
-      "adapt faster than most, picking up the local dialect while your companions are still "
-      "reading the map. By the third move you can pack a kitchen in an hour. Yet your best "
-      "growth often happens when you stay put, in a winter spent mastering a single nocturne "
-      "on the piano or in a friendship kept up once its novelty has worn thin. The moves grow "
-      "rarer as time goes on, bringing a calm you once distrusted. You still travel, though "
-      "now you also enjoy unpacking.";
+      "change "
+      "often, and a chance meeting on a train can send you to another continent. You adapt faster "
+      "than most, picking up the local dialect while your companions are still reading the map. By "
+      "the third move you can pack a kitchen in an hour. Staying put shapes you too, in ways that "
+      "a "
+      "move cannot: months spent mastering a single nocturne on the piano, or a friendship kept up "
+      "after its novelty has worn thin. Both go with you afterward, the friend on the phone and "
+      "the "
+      "nocturne on borrowed pianos in rented apartments from Lisbon to Shanghai.";
 static_assert(LifeJourney5.size() == 627);
 
 inline constexpr std::string_view LifeJourney6
-    = "The Life Path 6 indicates that you have a strong sense of responsibility. Your circle "
-      "of care widens from a household to the whole neighborhood. A carpool you improvise one "
-      "winter grows into a cooperative, and a petition about a dangerous crossing ends with a "
-      "traffic light and you on the school board. Neither project came with a manual; you "
-      "invented both. Before long the street defers to you. Seeing the answer to someone "
-      "else's problem, you are tempted to impose it. Your harder task is to let people choose "
-      "for themselves, even wrongly. Some evenings you let a neighbor cook for you.";
+    = "The Life Path 6 indicates that you have a strong sense of responsibility. Your circle of "
+      "care widens from one household to a neighborhood. A carpool you start during a bus strike "
+      "becomes a cooperative, and a petition about a dangerous crossing ends with a traffic light "
+      "and you on the school board. Neither project comes with a manual; you improvise both. Soon "
+      "the street defers to you, tempting you to impose your answers. Your harder task is to let "
+      "people choose for themselves, even wrongly. If a neighbor ignores your warning and his "
+      "basement floods, you bring a pump and say nothing.";
 static_assert(LifeJourney6.size() == 588);
 
 inline constexpr std::string_view LifeJourney7
-    = "You tend to be calm and affectionate by nature. Even so, most who take this path need a "
-      "long spell of withdrawal, often when a career that once looked right stops making "
-      "sense. You may walk the nearly five hundred miles of the old pilgrim road to Santiago "
-      "or simply decline invitations for a whole winter. The work done then is slow and "
-      "private. You come back clearer about what matters to you, and with no urge to preach "
-      "it.";
+    = "You tend to be calm and affectionate by nature. All the same, most who take this path need "
+      "a "
+      "spell of withdrawal, usually when a career that looked right stops making sense. You may "
+      "walk the nearly five hundred miles of the old pilgrim road to Santiago or simply decline "
+      "all "
+      "invitations for a winter. The work done then is private and unhurried. You come back "
+      "clearer "
+      "about what matters to you, and with no urge to preach it.";
 static_assert(LifeJourney7.size() == 425);
 
 inline constexpr std::string_view LifeJourney8
-    = "You are very materialistic and are focused on learning the ways of money and power. You "
-      "are likely to know plenty and want by turns. A business you build may fail in a single "
-      "year and rise again in a new form. Each reversal shows you what money can and cannot "
-      "do. The worst of them also sharpen your eye for an old trade that has fallen behind, "
-      "and you are often first to fix it, putting a family bakery online. In time colleagues "
-      "and even rivals look to you to decide. How you spend that authority reveals what all "
-      "the striving was for.";
+    = "You are very materialistic and are focused on learning the ways of money and power. You are "
+      "likely to know fat years and lean ones. A building bought at the peak of a boom can lose "
+      "half its value in a year and recover it in five. Each reversal shows you what money can and "
+      "cannot do. Lean years also sharpen your eye for trades that have fallen behind: a family "
+      "bakery, say, whose orders triple after you put it online. Later even rivals seek your "
+      "judgment before they act. How you use that influence shows what all the striving was for.";
 static_assert(LifeJourney8.size() == 537);
 
 inline constexpr std::string_view LifeJourney9
-    = "People with number 9 are generous, loving and have an inborn sympathy for strangers. "
-      "You may settle far from home, perhaps in a seaport where a dozen languages share a "
-      "street. There you might prosper as an importer of saffron. Every season there adds a "
-      "friend and a wider sense of how other families manage. You say many farewells and learn "
-      "to say them well. You know, too, what not to say to a grieving widower, and when simply "
-      "to make the tea.";
+    = "People with number 9 are generous, loving and have an inborn sympathy for strangers. You "
+      "might settle far from home, in a seaport where a dozen languages share a street, and "
+      "prosper "
+      "as an importer of saffron. Each season in that port adds a friend and a broader sense of "
+      "how "
+      "other families manage. You say many farewells and learn to keep them short. You know, too, "
+      "what not to tell a grieving widower, and when to simply put a pot of coffee on.";
 static_assert(LifeJourney9.size() == 445);
 
 inline constexpr std::string_view LifeJourney11
-    = "This is a master number and is associated with spiritual awareness. You pick up moods "
-      "as a radio picks up stations, a gift that draws you toward counseling. The same "
-      "receptiveness can exhaust you, so you need spells when nothing reaches you but weather, "
-      "such as a swim across a cold lake. With practice you learn to tune out as well as in. "
-      "That skill, more than the gift, decides how many you can help.";
+    = "This is a master number and is associated with spiritual awareness. You sense other "
+      "people's "
+      "moods before they have named them, a gift that draws you toward counseling. That "
+      "sensitivity "
+      "can exhaust you, so you need spells when nothing reaches you but weather, such as a swim "
+      "across a cold lake. With practice, you learn to tell which troubles you can ease and which "
+      "need a doctor, and to say so kindly.";
 static_assert(LifeJourney11.size() == 402);
 
 inline constexpr std::string_view LifeJourney22
-    = "The number 22 is the most powerful of all the Life Path numbers. You are meant to build "
-      "on a large scale, and not only for yourself. Doubt grows with the size of the task, so "
-      "many with this gift spend their twenties aiming low, running someone else's warehouse. "
-      "Then a modest project of your own succeeds and shows what you can carry. A regional "
-      "clinic with a hundred beds may follow, and with it budgets to master and delays to "
-      "outlast. Builders of your kind last longest when they guard one unhurried day a week as "
-      "firmly as the books.";
+    = "The number 22 is the most powerful of all the Life Path numbers. You are meant to build on "
+      "a "
+      "large scale, and not only for yourself. Doubt grows with the size of the task, so you tend "
+      "to spend your twenties aiming low, running someone else's warehouse and keeping its trucks "
+      "rolling. Then a modest project of your own succeeds and shows what you can carry. A "
+      "regional "
+      "clinic with a hundred beds follows, and with it budgets to master and delays to outlast. On "
+      "the day it opens, you are already pacing off a vacant lot in the next county.";
 static_assert(LifeJourney22.size() == 537);
 
 } // namespace vorn::text

@@ -13,61 +13,62 @@ static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
     = "Great feeling of importance is what you love. People sense it instantly, in a brisk and "
-      "upright walk that is plainly heading somewhere. In meetings you speak first and defend "
-      "your proposal until everyone else gives up. Your vigor is contagious on a good day and "
-      "overwhelming on a tired one. The flash of crimson in your clothing is seldom an "
-      "accident.";
+      "upright walk that is plainly heading somewhere. Your hand goes up before a question is "
+      "finished, and you seldom back down. Your vigor is contagious on a good day and overwhelming "
+      "on a tired one. Close friends know that you push yourself harder than you push them.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
-    = "You dream about having close relationships with your friends and family. You listen "
-      "with your whole face, and people tell you more than they intended, then feel lighter "
-      "for it. At the office you remember the name of a colleague's new baby and notice who "
-      "has been skipping lunch. Your soft voice hides a sharp mind that misses very little.";
+    = "You dream about having close relationships with your friends and family. You listen with "
+      "your whole face, and people tell you more than they had intended, then feel lighter for it. "
+      "At the office you remember the name of a colleague's new baby and notice who skips lunch. A "
+      "fern a friend admired in April arrives on her doorstep in August.";
 static_assert(Personality2.size() == 338);
 
 inline constexpr std::string_view Personality3
-    = "All forms of art are you dream roles. Your voice reaches the back row of a hall without "
-      "a microphone. A delayed commuter train becomes material, and by the time it pulls in "
-      "you have the entire platform laughing. Your jokes often have a serious idea folded "
-      "neatly inside them. Asked for a simple favor, say a birthday card, you may deliver a "
-      "production complete with costumes and an original song.";
+    = "All forms of art are you dream roles. Your voice reaches the back row of a hall without a "
+      "microphone. A delayed commuter train becomes material, and before it pulls in you have the "
+      "entire platform laughing. Your jokes usually carry a serious point folded neatly inside "
+      "them. Asked to give a short toast at a retirement party, you put on a small production with "
+      "costumes and a chorus of coworkers.";
 static_assert(Personality3.size() == 396);
 
 inline constexpr std::string_view Personality4
-    = "You visualize of being someone rock-solid whom everyone can depend on. In a new job you "
-      "soon hold the spare keys and the hardest client. You dress in brown and gray, with a "
-      "silver watch that keeps perfect time. You rush neither sentences nor decisions. A "
-      "promise made on Monday is kept by Friday.";
+    = "You visualize of being someone rock-solid whom everyone can depend on. A month into a new "
+      "job, you hold the spare keys and the hardest client. You dress in brown and gray, with a "
+      "silver watch set a minute fast. You rush neither sentences nor decisions. A promise made on "
+      "Monday is kept by Friday.";
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
-    = "You would love to be totally free and unreserved by responsibility. You rarely sit "
-      "still, and you rearrange a weekend twice before it starts. You wear casual clothes with "
-      "one bold touch, such as cherry-red sneakers. When a flight is canceled, you are the "
-      "least ruffled person in line, trading tips with the family behind you on where to eat.";
+    = "You would love to be totally free and unreserved by responsibility. You fidget through "
+      "lectures and rearrange your plans twice before dinner. You wear casual clothes with one "
+      "bold "
+      "touch, such as cherry-red sneakers. When a flight is canceled, you are the least ruffled "
+      "person in line, trading tips with the family behind you on where to eat.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
-    = "You love your family and relations. The photographs on every wall say so before you do. "
-      "At a reunion you are easy to find, at the head of the table with a baby on one knee, "
-      "running a quiz you invented that morning. Relatives phone you first with their news. "
-      "Your opinion usually decides where Thanksgiving is held.";
+    = "You love your family and relations. The photographs on every wall say so before you do. At "
+      "a "
+      "reunion you are easy to find, at the head of the table with a baby on one knee, running a "
+      "quiz you wrote overnight. Relatives call you first with their news. You know every cousin's "
+      "allergy and which uncles to seat apart.";
 static_assert(Personality6.size() == 314);
 
 inline constexpr std::string_view Personality7
     = "You love to grab all opportunities you get to read and shut yourself away with your "
-      "thoughts. At a party you end up by the bookshelf, talking to one guest. Hosts may "
-      "mistake your reserve for coolness. In fact you are listening hard, weighing every "
-      "remark for what it reveals. You speak seldom and pick your words as a jeweler picks "
-      "pearls.";
+      "thoughts. At a party you end up by the bookshelf, talking to one guest. Hosts can take your "
+      "reserve for coolness. In fact you are listening hard, weighing every remark for what it "
+      "reveals. You speak seldom, in short sentences already drafted in your head.";
 static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
-    = "Your vision is success in the business or political world, of a kind that brings "
-      "authority. You carry yourself with the ease of someone already promoted twice. Put in "
-      "charge of a failing branch, you change its hours and half its habits within a month. "
-      "You describe your own two career swerves with relish.";
+    = "Your vision is success in the business or political world, of a kind that brings authority. "
+      "You carry yourself with the ease of someone already promoted twice. Put in charge of a "
+      "dusty "
+      "branch office, you change its hours and half its habits within a month. You buy new gadgets "
+      "early and tire of them fast.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
@@ -78,18 +79,18 @@ inline constexpr std::string_view Personality9
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
-    = "You have the dream of casting the light of illumination; being a guide to anyone who "
-      "has lost their way. At first you seem a bit unworldly, with a far-off look that reads "
-      "as shyness. Your team finds your ideas lofty but trusts your kindness at once. A book "
-      "of poems often travels in your bag. In a deal you ask why before you ask how much.";
+    = "You have the dream of casting the light of illumination; being a guide to anyone who has "
+      "lost their way. Strangers find you unworldly, with a far-off look that reads as shyness. "
+      "Your team calls your ideas lofty but never doubts your kindness. A book of poems travels in "
+      "your bag. You ask why a deal matters before you ask what it is worth.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22
-    = "You have big dreams of being the pioneer behind something truly monumental. In person "
-      "you are calmer than such ambition would suggest, slow to interrupt and hard to rattle. "
-      "When a deadline slips, colleagues drift toward your desk, since you alone seem to have "
-      "time. You go home at six even in a crisis, and are often the one who solves it over "
-      "breakfast.";
+    = "You have big dreams of being the pioneer behind something truly monumental. Calmer than "
+      "such "
+      "ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a deadline "
+      "slips, colleagues drift toward your desk, since you alone seem to have time to listen. You "
+      "go home at six even in a crisis and usually solve it over coffee the next day.";
 static_assert(Personality22.size() == 354);
 
 } // namespace vorn::text

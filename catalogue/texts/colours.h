@@ -34,8 +34,8 @@ inline constexpr std::string_view YellowDescription
     = "Yellow symbolizes intelligence, intellectuality and to some extent vitality. Lemons and "
       "sunflowers are yellow, and so is the pencil we chewed during tests. When a cartoonist draws "
       "a sudden idea, the bulb over the head shines yellow. Most highlighter ink is yellow, bright "
-      "enough to make print jump out and pale enough to keep it legible. We tie yellow ribbons to "
-      "trees and porches while we wait for someone to come home.";
+      "enough to make print jump out and pale enough to keep it legible. Americans tie yellow "
+      "ribbons to trees and porches while awaiting someone's return.";
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
@@ -66,17 +66,16 @@ static_assert(PinkDescription.size() == 304);
 
 inline constexpr std::string_view IndigoDescription
     = "Indigo is said to affect our physical as well as mental health positively. The dye of that "
-      "name, carried across oceans under sail, now colors our jeans. Newton named seven colors in "
-      "the rainbow, indigo among them, partly to mirror the seven notes of a scale. Few of us can "
-      "find it between the blue and the violet, so we see it in the mind's eye.";
+      "name, once carried across oceans under sail, now colors our jeans. Newton named seven "
+      "colors in the rainbow, indigo among them, partly to mirror the seven notes of a scale. Few "
+      "of us can pick it out between blue and violet; we accept it on Newton's word.";
 static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
     = "Violet is such a color, which reflects sensitivity and a longing for what lies beyond the "
-      "everyday. It sits at the far edge of the visible spectrum, the last color we see before "
-      "light passes out of human sight. Bees see past it into ultraviolet, where flowers bear "
-      "marks "
-      "hidden from us. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
+      "everyday. It sits at the far edge of the visible spectrum, the last color our eyes can "
+      "register before the rainbow ends. Bees see past it into ultraviolet, where flowers bear "
+      "marks hidden from us. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
       "believing it kept its wearers sober.";
 static_assert(VioletDescription.size() == 390);
 

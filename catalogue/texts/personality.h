@@ -6,22 +6,22 @@
 namespace vorn::text {
 
 inline constexpr std::string_view PersonalityIntro
-    = "As the name suggests this number is associated with your outer self, which the "
-      "consonants of your full name spell out. It describes the impression you make on "
-      "entering a room and what friends find later.";
+    = "As the name suggests this number is associated with your outer self, which the consonants "
+      "of your full name spell out. It describes the impression you make on a stranger and the "
+      "habits only friends know.";
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
-    = "Great feeling of importance is what you love. People sense it instantly, in a brisk and "
-      "upright walk that is plainly heading somewhere. Your hand goes up before a question is "
+    = "Great feeling of importance is what you love. People sense it instantly, in a quick, "
+      "upright stride that is plainly heading somewhere. Your hand goes up before a question is "
       "finished, and you seldom back down. Your vigor is contagious on a good day and overwhelming "
-      "on a tired one. Close friends know that you push yourself harder than you push them.";
+      "on a tired one. Close friends know that you drive yourself harder than you push them.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
     = "You dream about having close relationships with your friends and family. You listen with "
-      "your whole face, and people tell you more than they had intended, then feel lighter for it. "
-      "At the office you remember the name of a colleague's new baby and notice who skips lunch. A "
+      "your whole face, and people tell you more than they intended, then feel lighter for it. You "
+      "remember the name of each colleague's new baby and notice who has started skipping lunch. A "
       "fern a friend admired in April arrives on her doorstep in August.";
 static_assert(Personality2.size() == 338);
 

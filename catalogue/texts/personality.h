@@ -6,87 +6,91 @@
 namespace vorn::text {
 
 inline constexpr std::string_view PersonalityIntro
-    = "As the name suggests this number is associated with your outer self. Drawn from the "
-      "consonants of your name, it shows the impression you make on others, the image you present "
-      "and the ambitions behind it.";
+    = "As the name suggests this number is associated with your outer self, which the consonants "
+      "of your full name spell out. It describes the impression you make on a stranger and the "
+      "habits only friends know.";
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
-    = "Great feeling of importance is what you love. You walk into a room and quietly take charge, "
-      "and others tend to assume you are the one in command. You present yourself as confident, "
-      "original and self-reliant, someone who would rather set the pace than follow it. That "
-      "assurance draws people to you, though it can also keep the shyer ones at a distance.";
+    = "Great feeling of importance is what you love. People sense it instantly, in a quick, "
+      "upright stride that is plainly heading somewhere. Your hand goes up before a question is "
+      "finished, and you seldom back down. Your vigor is contagious on a good day and overwhelming "
+      "on a tired one. Close friends know that you drive yourself harder than you push them.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
-    = "You dream about having close relationships with your friends and family, and others sense "
-      "that warmth at once. You come across as gentle, tactful and easy to talk to, a natural "
-      "peacemaker who eases tensions with a kind word. Your quiet manner hides a shrewd mind, and "
-      "those who ask your opinion are often surprised by how much you notice.";
+    = "You dream about having close relationships with your friends and family. You listen with "
+      "your whole face, and people tell you more than they intended, then feel lighter for it. You "
+      "remember the name of each colleague's new baby and notice who has started skipping lunch. A "
+      "fern a friend admired in April arrives on her doorstep in August.";
 static_assert(Personality2.size() == 338);
 
 inline constexpr std::string_view Personality3
-    = "All forms of art are you dream roles. You appear lively, witty and full of color, the "
-      "storyteller who enlivens dull evenings and makes strangers laugh. You like presenting a "
-      "stylish, expressive image, and people easily picture you on a stage, behind a camera or at "
-      "an easel. Charm opens doors for you with little effort, but what keeps them open is the "
-      "steady, unglamorous work that talent needs.";
+    = "All forms of art are you dream roles. Your voice reaches the back row of a hall without a "
+      "microphone. A delayed commuter train becomes material, and before it pulls in you have the "
+      "entire platform laughing. Your jokes usually carry a serious point folded neatly inside "
+      "them. Asked to give a short toast at a retirement party, you put on a small production with "
+      "costumes and a chorus of coworkers.";
 static_assert(Personality3.size() == 396);
 
 inline constexpr std::string_view Personality4
-    = "You visualize of being someone rock-solid whom everyone can depend on. You seem practical, "
-      "orderly and truthful, the one who arrives on time and finishes what was promised. You dress "
-      "and speak without fuss, and your word is trusted. Few guess at the dry humor and warmth "
-      "that show once you relax.";
+    = "You visualize of being someone rock-solid whom everyone can depend on. A month into a new "
+      "job, you hold the spare keys and the hardest client. You dress in brown and gray, with a "
+      "silver watch set a minute fast. You rush neither sentences nor decisions. A promise made on "
+      "Monday is kept by Friday.";
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
-    = "You would love to be totally free and unreserved by responsibility. You give the impression "
-      "of an adventurer: curious, quick-witted and ready for the next journey or new idea. Your "
-      "image is youthful and magnetic, and your energy draws people in. They may wonder if you "
-      "will stay, so show them that your love of change can sit beside loyalty.";
+    = "You would love to be totally free and unreserved by responsibility. You fidget through "
+      "lectures and rearrange your plans twice before dinner. You wear casual clothes with one "
+      "bold "
+      "touch, such as cherry-red sneakers. When a flight is canceled, you are the least ruffled "
+      "person in line, trading tips with the family behind you on where to eat.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
-    = "You love your family and relations. To those who know you, you are a caring, dependable "
-      "presence, the one who remembers birthdays and opens the door to anyone in need. You present "
-      "a warm, comfortable image, and yours is usually the cozy home where friends gather. Accept "
-      "the same care when it is offered in return.";
+    = "You love your family and relations. The photographs on every wall say so before you do. At "
+      "a "
+      "reunion you are easy to find, at the head of the table with a baby on one knee, running a "
+      "quiz you wrote overnight. Relatives call you first with their news. You know every cousin's "
+      "allergy and which uncles to seat apart.";
 static_assert(Personality6.size() == 314);
 
 inline constexpr std::string_view Personality7
     = "You love to grab all opportunities you get to read and shut yourself away with your "
-      "thoughts. To others you seem reserved, thoughtful and slightly mysterious, a quiet observer "
-      "who sees what the rest of the room misses. People respect your insights but may find you "
-      "hard to reach. Share a few of your discoveries, and that distance shrinks.";
+      "thoughts. At a party you end up by the bookshelf, talking to one guest. Hosts can take your "
+      "reserve for coolness. In fact you are listening hard, weighing every remark for what it "
+      "reveals. You speak seldom, in short sentences already drafted in your head.";
 static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
-    = "Your vision is success in the business or political world, of authority and real influence. "
-      "You strike people as capable, ambitious and self-assured, the sort of person who could run "
-      "a large company tomorrow. Your polished image leads others to expect results, and more "
-      "often than not you do deliver them.";
+    = "Your vision is success in the business or political world, of a kind that brings authority. "
+      "You carry yourself with the ease of someone already promoted twice. Put in charge of a "
+      "dusty "
+      "branch office, you change its hours and half its habits within a month. You buy new gadgets "
+      "early and tire of them fast.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
-    = "You are kind and compassionate. People recognize a broad-minded humanitarian in you, "
-      "someone who treats any stranger with the same respect as a friend. Your manner is gracious "
-      "and a little idealistic, and it is easy to imagine you working for a great cause. Many find "
-      "you inspiring, and a few will take more of your time and goodwill than is fair.";
+    = "You are kind and compassionate. Your bearing hints at someone who has seen a great deal "
+      "and forgiven most of it. You are slow to take offense and quick to make an introduction "
+      "that helps somebody's career. Your opinions are few and well aimed. By the time the "
+      "check reaches your table, you have usually paid it, on your way back from the restroom.";
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
-    = "You have the dream of casting the light of illumination; being a guide who shows others a "
-      "higher way. As a master number, 11 lends your outer self a quality hard to define. Others "
-      "sense a visionary in you and come to you for insight even before they know you well. Your "
-      "sensitivity is plain to see, and crowds and noise soon wear you down.";
+    = "You have the dream of casting the light of illumination; being a guide to anyone who has "
+      "lost their way. Strangers find you unworldly, with a far-off look that reads as shyness. "
+      "Your team calls your ideas lofty but never doubts your kindness. A book of poems travels in "
+      "your bag. You ask why a deal matters before you ask what it is worth.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22
-    = "You have big dreams of being the pioneer behind something truly monumental. With 22 as your "
-      "number, you come across as both practical and visionary, able to turn a grand plan into "
-      "brick and mortar. People sense that you could achieve great things. Your presence inspires "
-      "trust, and colleagues who would hesitate alone commit gladly once you lead the way.";
+    = "You have big dreams of being the pioneer behind something truly monumental. Calmer than "
+      "such "
+      "ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a deadline "
+      "slips, colleagues drift toward your desk, since you alone seem to have time to listen. You "
+      "go home at six even in a crisis and usually solve it over coffee the next day.";
 static_assert(Personality22.size() == 354);
 
 } // namespace vorn::text

@@ -2,8 +2,11 @@
 
 #include <QTest>
 #include <catalogue/catalogue.h>
+#include <cctype>
+#include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 using namespace vorn;
 
@@ -170,6 +173,7 @@ private Q_SLOTS:
     void everyTextHasItsOpeningAndLength_data();
     void everyTextHasItsOpeningAndLength();
     void noTwoInterpretationsAndNoTwoSentencesAreAlike();
+    void noFourWordRunRecursInThreeTexts();
     void recordsCarryTheirColourColumns_data();
     void recordsCarryTheirColourColumns();
     void recordsShareOneStoredCopyOfEachText();
@@ -236,6 +240,51 @@ void TestCatalogue::noTwoInterpretationsAndNoTwoSentencesAreAlike()
             QVERIFY2(sentences.insert(sentence).second, qPrintable(sentence));
         }
     }
+}
+
+// A frame that several paragraphs share shows up as the same run of words in each. Outside its
+// fixed opening, no run of four consecutive words may occur in three or more texts. Words are
+// the blank-separated tokens of the text, lower-cased, with every character that is not a letter
+// or a digit removed; a token left empty (a lone dash) is no word.
+void TestCatalogue::noFourWordRunRecursInThreeTexts()
+{
+    std::map<std::string, std::set<std::string>> textsOfRun;
+    for (const TextCase &c : AllTexts()) {
+        const std::string_view opening(c.opening);
+        QVERIFY2(c.text.substr(0, opening.size()) == opening, c.name);
+
+        std::vector<std::string> words;
+        std::string word;
+        for (char ch : c.text.substr(opening.size())) {
+            const auto byte = static_cast<unsigned char>(ch);
+            if (std::isalnum(byte)) {
+                word += static_cast<char>(std::tolower(byte));
+            } else if (ch == ' ' && !word.empty()) {
+                words.push_back(word);
+                word.clear();
+            }
+        }
+        if (!word.empty())
+            words.push_back(word);
+
+        for (std::size_t i = 0; i + 4 <= words.size(); ++i) {
+            const std::string run
+                = words[i] + ' ' + words[i + 1] + ' ' + words[i + 2] + ' ' + words[i + 3];
+            textsOfRun[run].insert(c.name);
+        }
+    }
+
+    QStringList shared;
+    for (const auto &[run, names] : textsOfRun) {
+        if (names.size() < 3)
+            continue;
+        QStringList where;
+        for (const std::string &name : names)
+            where << QString::fromStdString(name);
+        shared
+            << QStringLiteral("\"%1\" in %2").arg(QString::fromStdString(run), where.join(u", "));
+    }
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u"; ")));
 }
 
 void TestCatalogue::recordsCarryTheirColourColumns_data()

@@ -63,8 +63,8 @@ QString helpText(const Options &options)
 {
     QString text = u"Usage: "_s + Program
         + u" --first=NAME --last=NAME --born=YYYY-MM-DD [OPTION]...\n"_s
-          u"Write the color numerology reading of a name and a birth date, as text, JSON, or a\n"_s
-          u"PDF. Without options, the program opens its windows instead.\n\n"_s;
+          u"Write the color numerology reading of a name and a birth date, as text, JSON,\n"_s
+          u"or a PDF. Without options, the program opens its windows instead.\n\n"_s;
     constexpr qsizetype Column = 26, Width = 79;
     for (const QCommandLineOption &option : options.all()) {
         QString spelled = u"  "_s;
@@ -90,11 +90,13 @@ QString helpText(const Options &options)
         text += line + u'\n';
     }
     return text
-        + u"\nEach letter of a name counts its place in the alphabet, reduced to a single digit\n"_s
-          u"(A, J, and S count 1; I and R count 9). Lowercase letters count as capitals, as in\n"_s
-          u"the input window; other characters are ignored.\n\n"_s
-          u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry, -session,\n"_s
-          u"and -reverse, are passed to Qt, and the program opens its windows.\n"_s;
+        + u"\nEach letter of a name is worth its place in the alphabet, reduced to one digit\n"_s
+          u"(A, J, and S are worth 1; I and R are worth 9). The vowels A, E, I, O, and U\n"_s
+          u"give the Soul Number, and the consonants the Personality Number; in a name\n"_s
+          u"with no other vowel, Y counts as both. Lowercase letters count as capitals, as\n"_s
+          u"in the input window; other characters are ignored.\n\n"_s
+          u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
+          u"-session, and -reverse, are passed to Qt, and the program opens its windows.\n"_s;
 }
 
 // Standard output, or the file at path; an empty reason when the bytes were written.
@@ -231,14 +233,14 @@ int runCommandLine(int argc, char *argv[])
     if (kind != u"text" && kind != u"json" && kind != u"pdf")
         return usageError(u"unknown format '"_s + kind + u"': use text, json, or pdf"_s);
     if (kind == u"pdf" && parser.value(options.output).isEmpty())
-        return usageError(u"a PDF needs --output FILE"_s);
+        return usageError(u"a PDF needs --output=FILE"_s);
 
     ReadingEntries entries;
     switch (readBirthDate(parser.value(options.born), entries)) {
     case Born::Read:
         break;
     case Born::Malformed:
-        return usageError(u"the birth date must be written YYYY-MM-DD, not '"_s
+        return usageError(u"the birth date must be written as YYYY-MM-DD, not '"_s
                           + parser.value(options.born) + u"'"_s);
     case Born::OutOfRange:
         return usageError(u"the birth date must be between 1900-01-01 and 2050-12-31, not '"_s
@@ -249,8 +251,7 @@ int runCommandLine(int argc, char *argv[])
     entries.middleName = typedCapitals(parser.value(options.middle));
     entries.lastName = typedCapitals(parser.value(options.last));
     if (const std::optional<EntryProblem> problem = validateInput(entries)) {
-        complain(problem->message);
-        return 2;
+        return usageError(problem->message);
     }
 
     const Reading reading = makeReading(entries);
@@ -259,7 +260,8 @@ int runCommandLine(int argc, char *argv[])
         : kind == u"json"                ? write(path, readingJson(reading))
                                          : write(path, readingText(reading).toUtf8());
     if (!error.isEmpty()) {
-        complain(u"could not write "_s + (path.isEmpty() ? u"to standard output"_s : path) + u": "_s
+        complain(u"could not write "_s
+                 + (path.isEmpty() ? u"to standard output"_s : u'\'' + path + u'\'') + u": "_s
                  + error);
         return 1;
     }

@@ -94,34 +94,37 @@ public:
     QString chain(EngineNumber from, std::initializer_list<EngineNumber> steps)
     {
         QStringList done;
+        bool passedMaster = false;
         const EngineNumber *last = steps.end() - 1;
         for (const EngineNumber *to = steps.begin(); to != steps.end(); ++to) {
-            QString sum = digitsSummed(from, *to);
-            if ((*to == MasterEleven || *to == MasterTwentyTwo) && to != last && !m_noted) {
-                sum += u" (only a final total of 11 or 22 is kept)"_s;
-                m_noted = true;
-            }
-            done << sum;
+            done << digitsSummed(from, *to);
+            passedMaster |= (*to == MasterEleven || *to == MasterTwentyTwo) && to != last;
             from = *to;
         }
-        return done.join(u", then "_s);
+        QString text = done.join(u", then "_s);
+        if (passedMaster && !m_noted) {
+            text += u" (only a grand total of 11 or 22 is kept)"_s;
+            m_noted = true;
+        }
+        return text;
     }
 
-    // "; 2 + 9 = 11, then 1 + 1 = 2.": from the total down to the number, or the master number.
+    // ", then 2 + 9 = 11, then 1 + 1 = 2.": from the total down to the number, or the master
+    // number.
     QString reduction(const Reduction &reduction)
     {
         if (reduction.master)
-            return u", a master number, kept as it is."_s;
+            return u", a master number, kept as is."_s;
         switch (reduction.stepCount) {
         case 0:
             return u"."_s;
         case 1:
-            return u"; "_s + chain(reduction.total, {reduction.steps[0]}) + u'.';
+            return u", then "_s + chain(reduction.total, {reduction.steps[0]}) + u'.';
         case 2:
-            return u"; "_s + chain(reduction.total, {reduction.steps[0], reduction.steps[1]})
+            return u", then "_s + chain(reduction.total, {reduction.steps[0], reduction.steps[1]})
                 + u'.';
         default:
-            return u"; "_s
+            return u", then "_s
                 + chain(reduction.total,
                         {reduction.steps[0], reduction.steps[1], reduction.steps[2]})
                 + u'.';
@@ -154,8 +157,8 @@ QString lifeJourneyWorkingText(const Reading &reading)
                       : sums.chain(static_cast<EngineNumber>(month), {w.month.value}))
         + u". "_s
         + part(u"Year "_s + QString::number(reading.born.year()), reading.born.year(), w.year)
-        + (w.year.value >= 10 ? u", where a year stops."_s : u"."_s);
-    return text + u" Together "_s + QString::number(w.day.value) + u" + "_s
+        + (w.year.value >= 10 ? u" (a year is summed only twice)."_s : u"."_s);
+    return text + u" Total: "_s + QString::number(w.day.value) + u" + "_s
         + QString::number(w.month.value) + u" + "_s + QString::number(w.year.value) + u" = "_s
         + QString::number(w.reduction.total) + sums.reduction(w.reduction);
 }
@@ -171,10 +174,10 @@ QString nameWorkingText(const NameWorking &w, ReadingCategory category, bool yRu
     for (std::size_t i = 0; i < w.listed(); ++i)
         letters << QChar::fromLatin1(w.letters[i].letter) + u' '
                 + QString::number(w.letters[i].value);
-    QString text;
+    QString text = vowels ? u"Vowels: "_s : u"Consonants: "_s;
     if (yRule)
-        text = vowels ? u"With no A, E, I, O, or U in the name, each Y counts as a vowel: "_s
-                      : u"Each Y counts as a consonant too: "_s;
+        text = vowels ? u"Vowels (with no A, E, I, O, or U in the name, each Y is one): "_s
+                      : u"Consonants (each Y is one too): "_s;
     text += letters.join(u" + "_s);
     if (w.letterCount > w.listed())
         text += u" and "_s + counted(qlonglong(w.letterCount - w.listed())) + u" more letters"_s;

@@ -553,9 +553,9 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "", A::Window, title);
     // A number says how it was found.
     row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
-        u"Day 29: 2 + 9 = 11 (only a final total of 11 or 22 is kept), then 1 + 1 = 2. November, "
-        u"month 11: 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10, where a year "
-        u"stops. Together 2 + 2 + 10 = 14; 1 + 4 = 5."_s);
+        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of 11 or 22 is kept). November, "
+        u"month 11: 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year is summed "
+        u"only twice). Total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");
@@ -564,8 +564,8 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "picLifeJourneyPrimaryColor", A::Graphic, u"Blue"_s);
     row("frmDisplay", "picLifeJourneySecondaryColor", A::Graphic, u"Pink, Cherry"_s);
     row("frmDisplay", "lblPersonalityNumber", A::StaticText, u"2"_s, "Personality Number", {},
-        u"J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29; 2 + 9 = 11 (only a final total of 11 "
-        u"or 22 is kept), then 1 + 1 = 2."_s);
+        u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
+        u"= 2 (only a grand total of 11 or 22 is kept)."_s);
     row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary Color Description"_s);
     row("frmDisplay", "txtPersonalitySecondaryColorDesc", A::EditableText,
         u"Secondary Color Description"_s);

@@ -56,6 +56,18 @@ class Session:
             sys.exit("FAIL: the X server did not start")
         self.env["DISPLAY"] = ":" + number
 
+    def wait_for_window_manager(self, within=30):
+        # A window mapped before the window manager runs is never made active, and Orca hears
+        # nothing of a program without an active window.
+        deadline = time.monotonic() + within
+        while time.monotonic() < deadline:
+            check = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
+                                   capture_output=True, text=True)
+            if "window id" in check.stdout:
+                return
+            time.sleep(0.05)
+        sys.exit("FAIL: the window manager did not start")
+
     def stop(self):
         for process in reversed(self.processes):
             if process.poll() is None:
@@ -133,6 +145,7 @@ def main():
         session.start_x()
         session.start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
         session.start("openbox", "--sm-disable")
+        session.wait_for_window_manager()
         session.start("speech-dispatcher", "--run-single", "--timeout", "0",
                       "--config-dir", speechd)
         session.start("orca", "--user-prefs", prefs, "--debug-file", session.record)

@@ -6,16 +6,16 @@
 namespace vorn::text {
 
 inline constexpr std::string_view PersonalityIntro
-    = "As the name suggests this number is associated with your outer self, which the consonants "
-      "of your full name spell out. It describes the impression you make on a stranger and the "
-      "habits only friends know.";
+    = "As the name suggests this number is associated with your outer self; it is found by summing "
+      "the consonants of your full name. It describes how you strike a stranger and the habits "
+      "that only friends know.";
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
-    = "Great feeling of importance is what you love. People sense it instantly, in a quick, "
-      "upright stride that is plainly heading somewhere. Your hand goes up before a question is "
-      "finished, and you seldom back down. Your vigor is contagious on a good day and overwhelming "
-      "on a tired one. Close friends know that you drive yourself harder than you push them.";
+    = "Great feeling of importance is what you love. People sense it at once, in a quick, upright "
+      "stride that is plainly heading somewhere. Your hand shoots up halfway through a question, "
+      "and you seldom back down. Your vigor is contagious to the well rested and overwhelming to "
+      "the tired. Close friends know that you drive yourself harder than you push them.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
@@ -41,34 +41,31 @@ inline constexpr std::string_view Personality4
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
-    = "You would love to be totally free and unreserved by responsibility. You fidget through "
+    = "You would love to be totally free and unreserved by responsibility. You doodle through "
       "lectures and rearrange your plans twice before dinner. You wear casual clothes with one "
-      "bold "
-      "touch, such as cherry-red sneakers. When a flight is canceled, you are the least ruffled "
-      "person in line, trading tips with the family behind you on where to eat.";
+      "bold touch, such as cherry-red sneakers. When a flight is canceled, you are the least "
+      "ruffled person in line, trading tips with the family behind you on where to eat.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
-    = "You love your family and relations. The photographs on every wall say so before you do. At "
-      "a "
+    = "You love your family and relations. Every wall of your home says so in photographs. At a "
       "reunion you are easy to find, at the head of the table with a baby on one knee, running a "
-      "quiz you wrote overnight. Relatives call you first with their news. You know every cousin's "
-      "allergy and which uncles to seat apart.";
+      "quiz of your own. Relatives call you first with their news. Cousins' allergies and feuding "
+      "uncles are all marked on your seating chart.";
 static_assert(Personality6.size() == 314);
 
 inline constexpr std::string_view Personality7
     = "You love to grab all opportunities you get to read and shut yourself away with your "
-      "thoughts. At a party you end up by the bookshelf, talking to one guest. Hosts can take your "
-      "reserve for coolness. In fact you are listening hard, weighing every remark for what it "
+      "thoughts. You spend most parties by the bookshelf, talking to one guest. Hosts can take "
+      "your reserve for coolness. In fact you are listening hard, weighing each remark for what it "
       "reveals. You speak seldom, in short sentences already drafted in your head.";
 static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
-      "You carry yourself with the ease of someone already promoted twice. Put in charge of a "
-      "dusty "
-      "branch office, you change its hours and half its habits within a month. You buy new gadgets "
-      "early and tire of them fast.";
+      "You carry yourself with the ease of someone already promoted twice. A dusty branch office "
+      "under your charge gets new hours and a new filing system within a quarter. You buy new "
+      "gadgets early and tire of them fast.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
@@ -80,17 +77,16 @@ static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
     = "You have the dream of casting the light of illumination; being a guide to anyone who has "
-      "lost their way. Strangers find you unworldly, with a far-off look that reads as shyness. "
-      "Your team calls your ideas lofty but never doubts your kindness. A book of poems travels in "
-      "your bag. You ask why a deal matters before you ask what it is worth.";
+      "lost their way. Strangers think you unworldly, with a far-off look that reads as shyness. "
+      "Your team calls your ideas lofty but never calls them selfish. A book of poems travels in "
+      "your bag. You ask why a deal matters before you ask what it will earn.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22
     = "You have big dreams of being the pioneer behind something truly monumental. Calmer than "
-      "such "
-      "ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a deadline "
-      "slips, colleagues drift toward your desk, since you alone seem to have time to listen. You "
-      "go home at six even in a crisis and usually solve it over coffee the next day.";
+      "such ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a "
+      "deadline slips, colleagues drift toward your desk, since you alone seem to have time to "
+      "listen. Even mid-crisis you leave at six and solve the problem over coffee in the morning.";
 static_assert(Personality22.size() == 354);
 
 } // namespace vorn::text

@@ -44,10 +44,12 @@ class Session:
         return process
 
     def start_x(self):
+        # -noreset: a server resets when its last client leaves, and hangs up on whoever connects
+        # meanwhile; the accessibility bus and each look for the window manager come and go.
         read, write = os.pipe()
         self.processes.append(subprocess.Popen(
             ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
-             "tcp", "-dpi", "96"], pass_fds=[write], stdout=subprocess.DEVNULL,
+             "tcp", "-dpi", "96", "-noreset"], pass_fds=[write], stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, start_new_session=True))
         os.close(write)
         with os.fdopen(read) as displays:

@@ -18,5 +18,5 @@ chmod +x "$tmp/browser"
 
 env HOME="$tmp" XDG_RUNTIME_DIR="$tmp/runtime" XDG_CONFIG_HOME="$tmp/config" \
     BROWSER="$tmp/browser" DEFAULT_BROWSER="$tmp/browser" \
-    dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+    dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96 -noreset" \
     /usr/bin/python3 "$here/screen_reader.py" "$program" "$tmp/opened" "$maker_page"

@@ -64,7 +64,7 @@ QString helpText(const Options &options)
     QString text = u"Usage: "_s + Program
         + u" --first=NAME --last=NAME --born=YYYY-MM-DD [OPTION]...\n"_s
           u"Write the color numerology reading of a name and a birth date, as text, JSON,\n"_s
-          u"or a PDF. Without options, the program opens its windows instead.\n\n"_s;
+          u"or PDF. Without options, the program opens its windows instead.\n\n"_s;
     constexpr qsizetype Column = 26, Width = 79;
     for (const QCommandLineOption &option : options.all()) {
         QString spelled = u"  "_s;
@@ -93,8 +93,8 @@ QString helpText(const Options &options)
         + u"\nEach letter of a name is worth its place in the alphabet, reduced to one digit\n"_s
           u"(A, J, and S are worth 1; I and R are worth 9). The vowels A, E, I, O, and U\n"_s
           u"give the Soul Number, and the consonants the Personality Number; in a name\n"_s
-          u"with no other vowel, Y counts as both. Lowercase letters count as capitals, as\n"_s
-          u"in the input window; other characters are ignored.\n\n"_s
+          u"with none of these vowels, Y counts as both. Lowercase letters count as\n"_s
+          u"capitals, as in the input window; other characters are ignored.\n\n"_s
           u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
           u"-session, and -reverse, are passed to Qt, and the program opens its windows.\n"_s;
 }

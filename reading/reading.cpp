@@ -158,7 +158,7 @@ QString lifeJourneyWorkingText(const Reading &reading)
         + u". "_s
         + part(u"Year "_s + QString::number(reading.born.year()), reading.born.year(), w.year)
         + (w.year.value >= 10 ? u" (a year is summed only twice)."_s : u"."_s);
-    return text + u" Total: "_s + QString::number(w.day.value) + u" + "_s
+    return text + u" Grand total: "_s + QString::number(w.day.value) + u" + "_s
         + QString::number(w.month.value) + u" + "_s + QString::number(w.year.value) + u" = "_s
         + QString::number(w.reduction.total) + sums.reduction(w.reduction);
 }
@@ -176,8 +176,9 @@ QString nameWorkingText(const NameWorking &w, ReadingCategory category, bool yRu
                 + QString::number(w.letters[i].value);
     QString text = vowels ? u"Vowels: "_s : u"Consonants: "_s;
     if (yRule)
-        text = vowels ? u"Vowels (with no A, E, I, O, or U in the name, each Y is one): "_s
-                      : u"Consonants (each Y is one too): "_s;
+        text = vowels
+            ? u"Vowels (with no A, E, I, O, or U in the name, each Y counts as a vowel): "_s
+            : u"Consonants (each Y counts as a consonant too): "_s;
     text += letters.join(u" + "_s);
     if (w.letterCount > w.listed())
         text += u" and "_s + counted(qlonglong(w.letterCount - w.listed())) + u" more letters"_s;

@@ -343,7 +343,7 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
     document->setDefaultStyleSheet(
         QStringLiteral("h1 { font-size: 16pt; color: #b00000; margin-top: 0; margin-bottom: 2px; }"
                        "p.heading { margin-top: 10px; margin-bottom: 2px; }"
-                       "p { margin-top: 0; margin-bottom: 4px; line-height: 92%; }"
+                       "p { margin-top: 0; margin-bottom: 3px; line-height: 90%; }"
                        "p.person { font-size: 10pt; margin-bottom: 2px; }"
                        "p.intro { font-style: italic; color: #404040; }"
                        "table { margin-top: 2px; margin-bottom: 1px; }"
@@ -372,7 +372,7 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
         html += u"<p class=\"heading\"><span style=\"font-size: 11pt; font-weight: bold; "
                 u"color: #00007f\">"
             + fromUtf8(TabCaption(section.category)) + u" &nbsp;" + section.number()
-            + u"</span>&nbsp;&nbsp; <span style=\"color: #404040\">"
+            + u"</span>&nbsp;&nbsp; <span style=\"color: #404040; font-size: 8pt\">"
             + workingText(reading, section.category).toHtmlEscaped() + u"</span></p>";
         if (section.hasReading()) {
             html += color(primaryColorCaption(), *fill.PrimaryPicture, *fill.PrimaryColor,
@@ -415,7 +415,7 @@ std::unique_ptr<QTextDocument> readingPages(const Reading &reading, const QPageL
 
 void paintReading(const Reading &reading, QPagedPaintDevice &device)
 {
-    device.setPageMargins(QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter);
+    device.setPageMargins(QMarginsF(15, 10, 15, 10), QPageLayout::Millimeter);
     readingPages(reading, device.pageLayout())->print(&device);
 }
 

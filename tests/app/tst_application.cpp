@@ -1048,11 +1048,12 @@ void TestApplication::fitsTheLongestReadingOnOnePage()
     reading.lifeJourney = longest(ReadingCategory::LifeJourney);
     reading.soul = longest(ReadingCategory::Soul);
     reading.personality = longest(ReadingCategory::Personality);
-    // With the longest lines of working: a date of two-digit parts, and names of more letters
-    // than a working lists. No real name has these with those numbers; none takes more room.
-    reading.lifeJourneyWorking = ComputeLifeJourneyWorking("29", "September", "1999");
-    const std::string names(200, 'X');
-    reading.soulWorking = ComputeSoulWorking("AEIOU" + names, "", names + "AEIOU");
+    // With the longest lines of working: a date of two-digit parts, and names ruled by Y with
+    // more letters than a working lists and a total past its limit, so every note is there. No
+    // real name has these with those numbers; none takes more room.
+    reading.lifeJourneyWorking = ComputeLifeJourneyWorking("29", "November", "1999");
+    const std::string names(20000, 'Y');
+    reading.soulWorking = ComputeSoulWorking(names, names, names);
     reading.personalityWorking = ComputePersonalityWorking(names, names, names);
     // Counted on the PDF as written: its page tree says how many pages it holds.
     QBuffer pdf;

@@ -6,9 +6,9 @@
 namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
-    = "Red is such a color, which is liable to cause irritation to the nerves, some of us find, "
-      "when it surrounds us. A little of it rouses us. We spot a red barn a mile away. Our blood "
-      "is red with hemoglobin, and rusted iron in the dust of Mars makes it the red planet. The "
+    = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
+      "us, or so some of us find. A little of it rouses us. We spot a red barn a mile off. Red "
+      "ocher marks some of our oldest cave art. Mars owes its red to rusted iron in its dust. The "
       "matador's final cape is red, though the bull cannot tell red from green and charges at the "
       "movement; the hue stirs only the crowd.";
 static_assert(RedDescription.size() == 398);
@@ -16,14 +16,15 @@ static_assert(RedDescription.size() == 398);
 inline constexpr std::string_view OrangeDescription
     = "Orange is the color of the Sun and this is the color, which invites us to gather. As a "
       "campfire dies, we draw closer to its orange embers. The fruit gave the color its English "
-      "name. On the color wheel it falls between red and yellow, warm but not alarming, bright but "
-      "not harsh. In India, honored guests are greeted with heavy garlands of orange marigolds.";
+      "name. On the color wheel the hue falls between red and yellow, warm but not alarming, "
+      "bright but not harsh. In India, visitors are often welcomed with garlands of orange "
+      "marigolds.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
-    = "Gold symbolizes honor and devotion. It resists tarnish, so Tutankhamen's mask, made of a "
-      "gold alloy, still gleams after thirty-three centuries. For that constancy we made crowns, "
-      "coins, and wedding rings of it. A gold watch has long been the reward for decades of loyal "
+    = "Gold symbolizes honor and devotion. It resists tarnish, so Tutankhamen's mask, made of gold "
+      "alloy, still gleams after thirty-three centuries. Partly for that constancy we made crowns, "
+      "coins, and wedding rings of it. A gold watch was long the reward for decades of loyal "
       "service. Nearly all the gold ever mined survives, melted and recast from age to age.";
 static_assert(GoldDescription.size() == 354);
 
@@ -37,9 +38,9 @@ static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
     = "If seen from a positive perspective, Green signifies life, from moss on old stone to pine "
-      "forests viewed from the air. A gardener who can grow anything, we say, has a green thumb. "
-      "At an intersection, green lets us go. Dollar bills have been called greenbacks since the "
-      "Civil War. Our eyes are more sensitive to green than to any other color. Billiard tables "
+      "forests viewed from the air. Leaves and grass owe their green to chlorophyll. We call a "
+      "beginner green, as untried as a shoot in spring. At an intersection green lets us go. Left "
+      "out in the wind and rain, bronze statues slowly take on a coat of green. Billiard tables "
       "are green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
 
@@ -53,9 +54,9 @@ static_assert(BlueDescription.size() == 394);
 
 inline constexpr std::string_view PinkDescription
     = "Pink is the color, which represents creativity and working attitude. Our pink erasers wear "
-      "thin as we write and revise. Pink is red with its temper cooled, the hue of cherry blossoms "
-      "and our cheeks after a brisk walk. Flamingos hatch gray; their pink comes slowly, from the "
-      "shrimp and the algae they eat.";
+      "down to nubs as we write and revise. It is red with its temper cooled, the hue of cherry "
+      "blossoms and of strawberry ice cream. Flamingos hatch gray; their pink comes slowly, from "
+      "the shrimp and the algae they eat.";
 static_assert(PinkDescription.size() == 304);
 
 inline constexpr std::string_view IndigoDescription
@@ -67,18 +68,18 @@ static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
     = "Violet is such a color, which reflects sensitivity and a longing for what lies beyond the "
-      "everyday. It sits at the far edge of the visible spectrum, the last color our eyes can "
-      "register before the rainbow ends. Bees see past it into ultraviolet, where flowers bear "
-      "marks hidden from us. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
+      "everyday. It sits at the far edge of the visible spectrum, where the rainbow ends. Bees see "
+      "past it into ultraviolet, where many flowers bear marks, hidden from us, that guide a bee "
+      "to its nectar. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
       "believing it kept its wearers sober.";
 static_assert(VioletDescription.size() == 390);
 
 inline constexpr std::string_view StrongWillDescription
     = "This is the color, which indicates strong-will, forceful enough to keep us going after the "
-      "early excitement fades. We see it in a sockeye salmon, gone deep red for spawning, leaping "
-      "up a waterfall. A dandelion shows it, pushing through a crack in a parking lot, and so does "
-      "a grandmother passing her citizenship test on her third try. It colors a marathoner's "
-      "twentieth mile and the fiftieth rehearsal of a speech we dreaded.";
+      "early excitement fades. The will shows in all four of its hues. Salmon is named for a fish "
+      "that leaps up waterfalls to spawn. A dandelion that pushes through a crack in a parking lot "
+      "wears gold. Garnet is the dark red of a stone hard enough to serve as sandpaper grit. Black "
+      "is the belt we tie on after a thousand falls on a judo mat.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

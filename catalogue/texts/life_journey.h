@@ -6,18 +6,18 @@
 namespace vorn::text {
 
 inline constexpr std::string_view LifeJourneyIntro
-    = "This is one of the most important numbers. Your day and month of birth are each summed to "
-      "one digit. The year's digits are summed, then that sum's digits, stopping there, even at "
-      "10. The three are added; their total is summed to one digit unless it is 11 or 22.";
+    = "This is one of the most important numbers. It maps your life's path. Day and month of birth "
+      "are each reduced to one digit; the year's digits are added, then the sum's, stopping there, "
+      "even at 10. The three are summed and the total reduced unless it is 11 or 22.";
 static_assert(LifeJourneyIntro.size() == 261);
 
 inline constexpr std::string_view LifeJourney1
     = "Your main purpose should be attaining independency. From childhood, life pushes you to the "
       "front; a parent's night shifts can have you walking a younger brother to school. You learn "
       "to decide because no one else will, and to act fast enough to outrun doubt. Working for a "
-      "boss rarely suits you for long. You might quit a secure job and open a bicycle shop with "
-      "more passion than capital. If it closes by its second Christmas, you sign a lease on "
-      "another within weeks, humbler now, with an hourly bookkeeper for the accounts while you "
+      "boss rarely suits you for long. You might quit a secure job and open a bicycle shop on "
+      "borrowed money. If it closes by its second Christmas, you sign a lease on a humbler "
+      "storefront within a month and hire a bookkeeper by the hour to keep the accounts while you "
       "true the wheels. The second shop tends to hold. Its debts and its mistakes are yours alone, "
       "which is just how you want it.";
 static_assert(LifeJourney1.size() == 656);
@@ -26,75 +26,75 @@ inline constexpr std::string_view LifeJourney2
     = "Usually you are creative and follow certain protocols. Think of a second violinist in a "
       "string quartet who brings warmth to the music without drowning out the first violin. Much "
       "of what you become, you become in pairings of that kind, and the player at the neighboring "
-      "stand, whether a mentor or a rival, sets the pace you grow into. You pay for your love of "
-      "harmony, though. Yielding to dodge a quarrel merely postpones it. You flourish in the "
+      "stand, whether a mentor or a rival, sets the standard you rise to. You pay for your love of "
+      "harmony, though. Yielding to dodge a quarrel only postpones it. You flourish in the "
       "partnership that survives your firm no, where every line can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
 inline constexpr std::string_view LifeJourney3
-    = "You are entertainers, optimists and very creative. Talents show up early and in numbers, "
-      "all of them tempting. For a while the path feels like a fair with too many stalls. "
-      "Eventually one craft begins to claim more of you than the rest, and you give it the "
-      "evenings you used to spread across five hobbies. Good spirits carry you through the middle "
-      "of a big project, the stretch where beginners drop away. A novel that forty agents turn "
-      "down will test that cheer. You read each rejection to the end and pin above your desk the "
-      "single letter that named the book's real flaw.";
+    = "You are entertainers, optimists and very creative. You have talents to spare, all of them "
+      "tempting. For a while the path feels like a fair with too many stalls. In time one craft "
+      "begins to claim more of you than the rest, and you give it the evenings you used to spread "
+      "across five hobbies. Good spirits carry you through the middle of any big project, the "
+      "stretch where beginners drop away. A novel turned down by forty agents would test that "
+      "cheer. Yet you would read every rejection to the end and pin above your desk the single "
+      "letter that named the book's real flaw.";
 static_assert(LifeJourney3.size() == 571);
 
 inline constexpr std::string_view LifeJourney4
     = "The Life Path 4 produces the most reliable, practical, and hardworking people. This path "
       "has the pace of an orchard planted from bare saplings. For several years there is little to "
       "show but pruning and staking, while neighbors harvest quicker crops and ask when yours will "
-      "pay. One late frost can take a year's blossoms, and you spend the summer patching fences "
-      "instead. At last the trees bear, first a few apples, then more bushels than your household "
-      "can use. You press the surplus into cider and sell it at the roadside, at a price that "
-      "covers the next row of saplings.";
+      "pay. One late frost can take a year's blossoms; then the summer goes to mending fences, "
+      "with nothing to pick. At last the trees bear, first a few apples, then more bushels than "
+      "your household can use. You press the surplus into cider and graft the next row with "
+      "cuttings from the best tree you have.";
 static_assert(LifeJourney4.size() == 572);
 
 inline constexpr std::string_view LifeJourney5
-    = "Generally people with 5 are very multitalented, bold, and progressive. Jobs and homes "
-      "change often, and a chance meeting on a train can send you to another continent. You adapt "
-      "faster than most, picking up the local dialect while your companions are still reading the "
-      "map. By the third move you can pack a kitchen in an hour. Still, the years you stay put "
-      "offer gifts of their own: months spent mastering a single nocturne on the piano and a "
-      "friendship kept up after its novelty has worn thin. Both go with you afterward, the friend "
-      "on the phone and the nocturne on borrowed pianos in rented apartments from Lisbon to "
-      "Shanghai.";
+    = "Generally people with 5 are very multitalented, bold, and progressive. You change jobs and "
+      "homes often, and a chance meeting on a train can send you to another continent. You adapt "
+      "faster than most, ordering lunch in the local dialect while your companions are still "
+      "reading the map. By the third move you can pack a kitchen in an hour. Yet the years you "
+      "stay put offer gifts of their own: months spent mastering one nocturne on the piano and a "
+      "friendship kept up after its novelty wears thin. Both go with you afterward, the friend on "
+      "the phone and the nocturne on borrowed pianos in rented apartments from Lisbon to Shanghai.";
 static_assert(LifeJourney5.size() == 627);
 
 inline constexpr std::string_view LifeJourney6
     = "The Life Path 6 indicates that you have a strong sense of responsibility. Your circle of "
-      "care widens from one household to a neighborhood. A carpool you start during a bus strike "
+      "care widens from a household to a neighborhood. A carpool you start during a bus strike "
       "becomes a cooperative, and a petition about a dangerous crossing ends with a traffic light "
       "and you on the school board. No one on your block has tried either; you improvise both. "
       "Soon the street defers to you, tempting you to impose answers. The harder task is letting "
       "people choose for themselves, even wrongly. If a neighbor ignores your warning and his "
-      "cellar floods, you bring over a pump and say nothing.";
+      "basement floods, you bring over a pump and say nothing.";
 static_assert(LifeJourney6.size() == 588);
 
 inline constexpr std::string_view LifeJourney7
     = "You tend to be calm and affectionate by nature. All the same, most who take this path need "
       "a spell of withdrawal, usually when a career that looked right stops making sense. You may "
-      "walk the nearly five hundred miles of the old pilgrim road to Santiago or simply decline "
-      "all invitations for a winter. The work done then is private and unhurried. You come back "
-      "clearer about what matters and reshape your daily life around it.";
+      "walk the nearly five hundred miles of the old pilgrims' road to Santiago or simply decline "
+      "every invitation for a winter. The work done then is private and unhurried. You come back "
+      "with a shorter list of what deserves your days and keep to it.";
 static_assert(LifeJourney7.size() == 425);
 
 inline constexpr std::string_view LifeJourney8
-    = "You are very materialistic and are focused on learning the ways of money and power. Your "
-      "fortunes will swing between fat years and lean ones. A building bought at a boom's peak can "
-      "lose half its value in a year and recover it in five. Each reversal shows you what money "
-      "can and cannot do. Lean years train your eye for firms the times have passed by: a family "
-      "bakery, say, that you buy cheaply and whose orders triple once it sells online. Later even "
-      "rivals seek your judgment. How you use such influence shows what the striving was for.";
+    = "You are very materialistic and are focused on learning the ways of money and power. A "
+      "building bought at a boom's peak can lose half its value in a year and win it back in five. "
+      "You may ride out three or four such swings without selling in a panic. The lean stretches "
+      "sharpen your eye for firms the times have passed by: a family bakery, say, that you buy "
+      "cheaply and whose sales triple once it takes orders online and delivers by van. Later on, "
+      "even rivals seek your judgment. How you use such influence shows what the striving was for.";
 static_assert(LifeJourney8.size() == 537);
 
 inline constexpr std::string_view LifeJourney9
     = "People with number 9 are generous, loving and have an inborn sympathy for strangers. You "
-      "might settle far from home, in a seaport where a dozen languages share a street, and "
-      "prosper as an importer of saffron. Each season in that port adds a friend and a broader "
-      "sense of how other families manage. You say many farewells, all of them brief. New arrivals "
-      "fresh off the ships find paid work in your storeroom and a place at your table on holidays.";
+      "might settle far from home, in a seaport where a dozen languages share one street, and "
+      "train as a harbor pilot, well paid for guiding ships of every nation up the channel. "
+      "Climbing aboard to meet crew after crew would widen your sense of how other families "
+      "manage. In time you would greet each crew in its own language and ask after the children "
+      "back home.";
 static_assert(LifeJourney9.size() == 445);
 
 inline constexpr std::string_view LifeJourney11
@@ -108,10 +108,10 @@ static_assert(LifeJourney11.size() == 402);
 inline constexpr std::string_view LifeJourney22
     = "The number 22 is the most powerful of all the Life Path numbers. You are meant to organize "
       "on a large scale, and not only for yourself. Doubt grows with the size of the task, so you "
-      "tend to spend your twenties aiming low, running a grocery chain's warehouse and its trucks. "
-      "Then a small venture of your own, hauling produce for three farms, shows what you can "
-      "carry. A decade later it is a cooperative feeding the region's schools from four hundred "
-      "farms. Each September you stand on the loading dock at dawn and watch the crates go out.";
+      "tend to spend your twenties aiming low, loading a grocery chain's trucks. Then volunteer "
+      "work untangling a food bank's pickups from three farms shows what you can carry. A decade "
+      "later your routes bring produce from four hundred farms to the region's schools. You know "
+      "most of the drivers by name and many of the farmers by the handwriting on their boxes.";
 static_assert(LifeJourney22.size() == 537);
 
 } // namespace vorn::text

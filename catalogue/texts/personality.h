@@ -6,23 +6,23 @@
 namespace vorn::text {
 
 inline constexpr std::string_view PersonalityIntro
-    = "As the name suggests this number is associated with your outer self; it is found by summing "
-      "the consonants of your full name. It describes how you strike a stranger and the habits "
-      "that only friends know.";
+    = "As the name suggests this number is associated with your outer self; it is the total of the "
+      "values of your full name's consonants. It describes how you strike a stranger and the "
+      "habits only friends know.";
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
     = "Great feeling of importance is what you love. People sense it at once, in a quick, upright "
       "stride that is plainly heading somewhere. Your hand shoots up halfway through a question, "
-      "and you seldom back down. Your vigor is contagious to the well rested and overwhelming to "
-      "the tired. Close friends know that you drive yourself harder than you push them.";
+      "and you argue for your answer. Your vigor is contagious to the well rested and overwhelming "
+      "to the tired. Close friends know you drive yourself harder than you push them.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
-    = "You dream about having close relationships with your friends and family. You listen with "
-      "your whole face, and people tell you more than they intended, then feel lighter for it. You "
-      "remember the name of each colleague's new baby and notice who has started skipping lunch. A "
-      "fern a friend admired in April arrives on her doorstep in August.";
+    = "You dream about having close relationships with your friends and family. Because you listen "
+      "with your whole face, people tell you more than they meant to, then feel lighter for it. "
+      "You remember the names of colleagues' new babies and notice who has started to skip lunch. "
+      "In August you bring a friend the potted fern she admired in April.";
 static_assert(Personality2.size() == 338);
 
 inline constexpr std::string_view Personality3
@@ -35,15 +35,15 @@ static_assert(Personality3.size() == 396);
 
 inline constexpr std::string_view Personality4
     = "You visualize of being someone rock-solid whom everyone can depend on. A month into a new "
-      "job, you hold the spare keys and the hardest client. You dress in brown and gray, with a "
-      "silver watch set a minute fast. You rush neither sentences nor decisions. A promise made on "
-      "Monday is kept by Friday.";
+      "job, the spare keys and the hardest client are yours. You dress in brown and gray, with a "
+      "silver watch set a minute fast. Your speech and decisions are never rushed. No one needs to "
+      "remind you of a promise.";
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
     = "You would love to be totally free and unreserved by responsibility. You doodle through "
-      "lectures and rearrange your plans twice before dinner. You wear casual clothes with one "
-      "bold touch, such as cherry-red sneakers. When a flight is canceled, you are the least "
+      "lectures and rearrange your plans twice before dinner. Your clothes are casual, with one "
+      "bold touch such as cherry-red sneakers. When a flight is canceled, you are the least "
       "ruffled person in line, trading tips with the family behind you on where to eat.";
 static_assert(Personality5.size() == 341);
 
@@ -56,23 +56,23 @@ static_assert(Personality6.size() == 314);
 
 inline constexpr std::string_view Personality7
     = "You love to grab all opportunities you get to read and shut yourself away with your "
-      "thoughts. You spend most parties by the bookshelf, talking to one guest. Hosts can take "
-      "your reserve for coolness. In fact you are listening hard, weighing each remark for what it "
-      "reveals. You speak seldom, in short sentences already drafted in your head.";
+      "thoughts. A host who finds you by the bookshelf, talking to one guest, can take your "
+      "reserve for coolness. In fact you are listening hard, weighing every remark for what it "
+      "reveals. When you do speak, it is in short sentences already drafted in your head.";
 static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
       "You carry yourself with the ease of someone already promoted twice. A dusty branch office "
-      "under your charge gets new hours and a new filing system within a quarter. You buy new "
-      "gadgets early and tire of them fast.";
+      "under your charge moves downtown and goes paperless within a quarter. You buy each new "
+      "gadget early and tire of it quickly.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
-    = "You are kind and compassionate. Your bearing hints at someone who has seen a great deal "
-      "and forgiven most of it. You are slow to take offense and quick to make an introduction "
-      "that helps somebody's career. Your opinions are few and well aimed. By the time the "
-      "check reaches your table, you have usually paid it, on your way back from the restroom.";
+    = "You are kind and compassionate. On short acquaintance you seem to have seen a great deal of "
+      "the world and forgiven most of it. Slow to take offense, you are quick to make an "
+      "introduction that helps a newcomer's career along. Your opinions are few, and each is well "
+      "aimed. You lend money at once and tear up the IOU the borrower insists on signing.";
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
@@ -85,8 +85,8 @@ static_assert(Personality11.size() == 339);
 inline constexpr std::string_view Personality22
     = "You have big dreams of being the pioneer behind something truly monumental. Calmer than "
       "such ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a "
-      "deadline slips, colleagues drift toward your desk, since you alone seem to have time to "
-      "listen. Even mid-crisis you leave at six and solve the problem over coffee in the morning.";
+      "deadline slips, colleagues drift one by one toward your desk, since you alone seem in no "
+      "hurry. Even mid-crisis you leave at six and solve the problem over coffee in the morning.";
 static_assert(Personality22.size() == 354);
 
 } // namespace vorn::text

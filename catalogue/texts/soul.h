@@ -7,8 +7,8 @@ namespace vorn::text {
 
 inline constexpr std::string_view SoulIntro
     = "This number tries to close the gap between how you think you are and how you are at heart. "
-      "Added up from the vowels of your full name, it brings to light the motives you keep to "
-      "yourself.";
+      "Added up from the values of your full name's vowels, it brings to light motives you keep "
+      "hidden.";
 static_assert(SoulIntro.size() == 187);
 
 inline constexpr std::string_view Soul1
@@ -19,18 +19,18 @@ inline constexpr std::string_view Soul1
 static_assert(Soul1.size() == 329);
 
 inline constexpr std::string_view Soul2
-    = "You enclose a deep internal necessitate for love and harmony in your life. You lie awake "
-      "past midnight over a brother's harsh word while he sleeps. You picture a bond in which each "
-      "of you grows wiser through the other. You cook for more than one even on weeknights, for "
-      "the pleasure of passing a dish across the table.";
+    = "You enclose a deep internal necessitate for love and harmony in your life. Well past "
+      "midnight you lie awake over a brother's harsh word while he sleeps. In the bond you "
+      "picture, two people grow wiser through one another. You cook for two or more even on "
+      "weeknights, for the pleasure of passing a dish across the table.";
 static_assert(Soul2.size() == 318);
 
 inline constexpr std::string_view Soul3
     = "You achieve a sense of pleasure when you are involved in making something out of almost "
-      "nothing, a song from three chords or a supper from leftovers. You expect each new attempt "
-      "to outdo the last, and you count failures as practice runs. You quickly lose interest in "
-      "any kit that comes with step-by-step instructions. You spend free afternoons in a hardware "
-      "store, pricing lumber for a tree house that no one has asked for.";
+      "nothing, a song from three chords or a supper from leftovers. Failures count only as "
+      "practice runs, and each new attempt must outdo the last. Kits that come with step-by-step "
+      "instructions go back in their boxes half finished. You spend free afternoons pulling nails "
+      "from old shipping pallets for a tree house that no one has asked for.";
 static_assert(Soul3.size() == 423);
 
 inline constexpr std::string_view Soul4
@@ -43,9 +43,9 @@ static_assert(Soul4.size() == 394);
 
 inline constexpr std::string_view Soul5
     = "The yearning to have complete liberty to be in control of your own time shapes nearly all "
-      "your choices. You chafe at a rigid timetable and treasure an empty Saturday. You mean to "
-      "keep changing; each new acquaintance seems to know something you have yet to learn. You "
-      "deliberately leave blank squares on your calendar and defend every one of them.";
+      "your choices. You balk at long leases and at careers mapped out in advance. Standing still "
+      "feels like shrinking; every new acquaintance seems to know something you have yet to learn. "
+      "On your calendar you leave blank squares on purpose and defend every one.";
 static_assert(Soul5.size() == 346);
 
 inline constexpr std::string_view Soul6
@@ -58,10 +58,8 @@ static_assert(Soul6.size() == 322);
 inline constexpr std::string_view Soul7
     = "You encompass an in-built secret need to gain a spiritual understanding of why anything "
       "exists at all. You can carry a good question for half a lifetime, as you might a pebble in "
-      "a "
-      "pocket. For one clear glimpse of meaning, which can come while you scrub potatoes, months "
-      "of "
-      "doubt seem a fair price.";
+      "a pocket. On one clear glimpse of meaning, even one caught as you scrub potatoes, you can "
+      "live through months of doubt.";
 static_assert(Soul7.size() == 298);
 
 inline constexpr std::string_view Soul8
@@ -74,26 +72,26 @@ static_assert(Soul8.size() == 381);
 
 inline constexpr std::string_view Soul9
     = "You feel proud and satisfied, when you do something impressive in the eyes of those whose "
-      "judgment you trust. You hope to age as an olive tree does, gnarled and fruitful. Privately, "
-      "you keep a ledger of your mistakes, with the price of each noted in the margin. You look it "
-      "over some evenings and check off, in pencil, the few that proved worth making.";
+      "judgment you trust. You hope to age as an olive tree does, gnarled and fruitful. In "
+      "private, you keep a ledger of your mistakes, with what each one cost noted in the margin. A "
+      "pencil check, added on some later rereading, marks those few that proved worth making.";
 static_assert(Soul9.size() == 352);
 
 inline constexpr std::string_view Soul11
     = "Master number 11 has resemblance with number 2. Like 2, it inclines you to partnership, but "
       "your longing reaches beyond the circle of two. You want a kinship of spirit, a few "
       "companions who wonder what you wonder and say so aloud. You have sat in an empty chapel "
-      "until dark, watching a window burn garnet. To you, a question of faith and a question of "
-      "love are often one and the same.";
+      "till dark, watching a stained-glass window burn garnet. To you, a question of faith and a "
+      "question of love are often one.";
 static_assert(Soul11.size() == 384);
 
 inline constexpr std::string_view Soul22
     = "With a master number 22 Soul Urge, there is an ever-lasting hunger to build what will be in "
       "use a century from now. Private comfort is pleasant but never quite answers that hunger. "
       "Money interests you mainly for what it can raise in stone; you have no use for an idle "
-      "balance. You envy the medieval masons who laid foundations for spires they would never see, "
-      "because their stones still stand. Passing any cornerstone, you stop to read its date and do "
-      "the arithmetic in your head.";
+      "balance. You envy the medieval masons who laid the foundations of spires they never lived "
+      "to see and whose stones still stand. Passing any cornerstone, you stop to read its date and "
+      "work out its age in your head.";
 static_assert(Soul22.size() == 480);
 
 } // namespace vorn::text

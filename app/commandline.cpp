@@ -146,6 +146,26 @@ Born readBirthDate(const QString &born, ReadingEntries &entries)
     return Born::Read;
 }
 
+// What the input window refuses, in a command's words: the option to give, or the date that
+// does not exist.
+QString refusal(const EntryProblem &problem, const QString &born)
+{
+    switch (problem.focus) {
+    case EntryField::FirstName:
+        return u"a first name is required (--first=NAME)"_s;
+    case EntryField::LastName:
+        return u"a last name is required (--last=NAME)"_s;
+    case EntryField::Day:
+    case EntryField::Month:
+    case EntryField::Year:
+    case EntryField::None:
+        break;
+    }
+    if (born.isEmpty())
+        return u"a birth date is required (--born=YYYY-MM-DD)"_s;
+    return u"the birth date '"_s + born + u"' does not exist"_s;
+}
+
 bool asksForPdf(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
@@ -250,9 +270,8 @@ int runCommandLine(int argc, char *argv[])
     entries.firstName = typedCapitals(parser.value(options.first));
     entries.middleName = typedCapitals(parser.value(options.middle));
     entries.lastName = typedCapitals(parser.value(options.last));
-    if (const std::optional<EntryProblem> problem = validateInput(entries)) {
-        return usageError(problem->message);
-    }
+    if (const std::optional<EntryProblem> problem = validateInput(entries))
+        return usageError(refusal(*problem, parser.value(options.born)));
 
     const Reading reading = makeReading(entries);
     const QString path = parser.value(options.output);

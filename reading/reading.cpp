@@ -22,6 +22,13 @@ namespace vorn {
 
 namespace {
 
+// The catalogue marks a color it does not describe with "NA", which the results window shows as
+// it stands; a kept reading leaves the line out rather than print a placeholder.
+bool isDescribed(std::string_view description)
+{
+    return description != NotAvailable;
+}
+
 std::string_view utf8View(const QByteArray &bytes)
 {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -237,10 +244,16 @@ QString readingText(const Reading &reading)
         text += u"\n\n" + fromUtf8(TabCaption(section.category)) + u": " + section.number() + u'\n'
             + workingText(reading, section.category) + u'\n';
         if (section.hasReading()) {
-            text += u'\n' + primaryColorCaption() + u": " + fromUtf8(*fill.PrimaryColor) + u'\n'
-                + fromUtf8(*fill.PrimaryColorDesc) + u"\n\n" + secondaryColorCaption() + u": "
-                + fromUtf8(*fill.SecondaryColor) + u'\n' + fromUtf8(*fill.SecondaryColorDesc)
-                + u"\n\n" + keywordsCaption() + u": " + fromUtf8(*fill.Keywords) + u'\n';
+            auto color = [](const QString &caption, std::string_view name,
+                            std::string_view description) -> QString {
+                return caption + u": " + fromUtf8(name) + u'\n'
+                    + (isDescribed(description) ? QString(fromUtf8(description) + u'\n')
+                                                : QString());
+            };
+            text += u'\n' + color(primaryColorCaption(), *fill.PrimaryColor, *fill.PrimaryColorDesc)
+                + u'\n'
+                + color(secondaryColorCaption(), *fill.SecondaryColor, *fill.SecondaryColorDesc)
+                + u'\n' + keywordsCaption() + u": " + fromUtf8(*fill.Keywords) + u'\n';
         }
         text += u'\n' + fromUtf8(CategoryIntro(section.category)) + u'\n';
         if (!fill.Interpretation.empty())
@@ -358,9 +371,11 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
     auto color = [&swatch](const QString &caption, std::int16_t picture, std::string_view name,
                            std::string_view description) {
         return QStringLiteral("<table cellspacing=\"0\"><tr><td>%1</td><td><b>%2:</b> %3</td></tr>"
-                              "</table><p>%4</p>")
+                              "</table>%4")
             .arg(swatch(picture), caption, fromUtf8(name).toHtmlEscaped(),
-                 fromUtf8(description).toHtmlEscaped());
+                 isDescribed(description)
+                     ? QString(u"<p>" + fromUtf8(description).toHtmlEscaped() + u"</p>")
+                     : QString());
     };
 
     QString html = u"<h1>" + applicationTitle() + u"</h1><p class=\"person\">A reading for <b>"

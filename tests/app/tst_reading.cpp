@@ -69,6 +69,7 @@ private Q_SLOTS:
     void printsTheJsonOfAReading();
     void writesAPdfThatHoldsTheThreeReadings();
     void fitsTheLongestReadingOnOneLetterPage();
+    void leavesOutTheDescriptionsTheCatalogueLacks();
     void refusesWhatTheInputWindowRefuses_data();
     void refusesWhatTheInputWindowRefuses();
 
@@ -243,31 +244,55 @@ void TestReading::fitsTheLongestReadingOnOneLetterPage()
              "Letter, as a US locale measures");
 }
 
+void TestReading::leavesOutTheDescriptionsTheCatalogueLacks()
+{
+    // Life Journey 8: neither of its colors has a description, which the window shows as "NA".
+    const QString pdf = m_home->filePath(u"reading.pdf"_s);
+    const Run text = Program(Entries("john", "smith", "2000-01-05"), m_home->path());
+    const Run written = Program(Entries("john", "smith", "2000-01-05")
+                                    << u"--format=pdf"_s << u"--output"_s << pdf,
+                                m_home->path());
+    QCOMPARE(text.status, 0);
+    QCOMPARE(written.status, 0);
+    const QString out = QString::fromUtf8(text.out);
+    QVERIFY2(out.contains(u"\nPrimary Color: Rose\n\nSecondary Color: Opal, Ivory\n\nKeywords: "_s),
+             qPrintable(out));
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {pdf, u"-"_s});
+    QVERIFY(pdftotext.waitForFinished(20000));
+    const QString shown = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY(shown.contains(u"Secondary Color: Opal, Ivory"_s));
+    for (const QString &where : {out, shown})
+        QVERIFY2(!where.split(u'\n').contains(u"NA"_s), qPrintable(where));
+}
+
 void TestReading::refusesWhatTheInputWindowRefuses_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
 
-    // The input window's own message for what it refuses, said as a command says it.
+    // What the input window refuses, said as a command says it.
     auto row = [](const char *name, const QStringList &arguments, const QString &message) {
         QTest::newRow(name) << arguments << u"vorn-color-numerology: "_s + message;
     };
     row("no first name", {u"--last"_s, u"SMITH"_s, u"--born"_s, u"1999-11-29"_s},
-        u"Please Enter Your First Name"_s);
-    row("an empty last name", Entries("john", "", "1999-11-29"), u"Please Enter Your Last Name"_s);
+        u"a first name is required (--first=NAME)"_s);
+    row("an empty last name", Entries("john", "", "1999-11-29"),
+        u"a last name is required (--last=NAME)"_s);
     row("no birth date", {u"--first"_s, u"A"_s, u"--last"_s, u"B"_s},
-        u"Please Specify Your Birth Date"_s);
+        u"a birth date is required (--born=YYYY-MM-DD)"_s);
     row("a day no list offers", Entries("a", "b", "1999-11-32"),
-        u"Please Specify Your Birth Date"_s);
+        u"the birth date '1999-11-32' does not exist"_s);
     row("a thirteenth month", Entries("a", "b", "1999-13-01"),
-        u"Please Specify Your Birth Month"_s);
+        u"the birth date '1999-13-01' does not exist"_s);
     row("a year before the first", Entries("a", "b", "1899-12-31"),
         u"the birth date must be between 1900-01-01 and 2050-12-31, not '1899-12-31'"_s);
     row("a year after the last", Entries("a", "b", "2051-01-01"),
         u"the birth date must be between 1900-01-01 and 2050-12-31, not '2051-01-01'"_s);
     row("29 February 1900", Entries("a", "b", "1900-02-29"),
-        u"Please Enter Correct Date Or Month!"_s);
-    row("31 April", Entries("a", "b", "2001-04-31"), u"Please Enter Correct Date Or Month !"_s);
+        u"the birth date '1900-02-29' does not exist"_s);
+    row("31 April", Entries("a", "b", "2001-04-31"),
+        u"the birth date '2001-04-31' does not exist"_s);
     row("a date not written YYYY-MM-DD", Entries("a", "b", "29/11/1999"),
         u"the birth date must be written as YYYY-MM-DD, not '29/11/1999'"_s);
     row("an unknown option", Entries("a", "b", "1999-11-29") << u"--frist"_s,

@@ -553,9 +553,9 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "", A::Window, title);
     // A number says how it was found.
     row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
-        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of 11 or 22 is kept). November, "
-        u"month 11: 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year is summed "
-        u"only twice). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of 11 or 22 is kept). Month 11 "
+        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year stops "
+        u"after two sums). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");

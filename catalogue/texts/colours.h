@@ -7,16 +7,16 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
-      "us, or so some of us find. A little of it rouses us. We spot a red barn a mile off. Red "
+      "us, or so some of us find. A dash of it wakes up a room. We spot a red barn a mile off. Red "
       "ocher marks some of our oldest cave art. Mars owes its red to rusted iron in its dust. The "
-      "matador's final cape is red, though the bull cannot tell red from green and charges at the "
+      "matador's final cape is red, though the bull cannot tell red from green and charges at "
       "movement; the hue stirs only the crowd.";
 static_assert(RedDescription.size() == 398);
 
 inline constexpr std::string_view OrangeDescription
     = "Orange is the color of the Sun and this is the color, which invites us to gather. As a "
-      "campfire dies, we draw closer to its orange embers. The fruit gave the color its English "
-      "name. On the color wheel the hue falls between red and yellow, warm but not alarming, "
+      "campfire dies, we sit nearer to its orange embers. The color takes its English name from "
+      "the fruit. On the color wheel it falls between red and yellow, warm but not alarming, "
       "bright but not harsh. In India, visitors are often welcomed with garlands of orange "
       "marigolds.";
 static_assert(OrangeDescription.size() == 356);
@@ -37,25 +37,25 @@ inline constexpr std::string_view YellowDescription
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
-    = "If seen from a positive perspective, Green signifies life, from moss on old stone to pine "
-      "forests viewed from the air. Leaves and grass owe their green to chlorophyll. We call a "
-      "beginner green, as untried as a shoot in spring. At an intersection green lets us go. Left "
-      "out in the wind and rain, bronze statues slowly take on a coat of green. Billiard tables "
+    = "If seen from a positive perspective, Green signifies life, from moss on a fallen log to "
+      "pine forests seen from above. Leaves and grass owe their green to chlorophyll. We call a "
+      "beginner green and an envious rival green-eyed. At an intersection, green lets us go. Left "
+      "out in the wind and rain, a copper weather vane takes on a coat of green. Billiard tables "
       "are green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
 
 inline constexpr std::string_view BlueDescription
     = "Blue is said to be the color of the human body, mind and soul. Our veins show blue under "
-      "the skin. Distant hills take on a blue haze, which artists copy, as Leonardo advised, to "
-      "push a horizon back. Renaissance painters prized ultramarine, ground from a stone mined in "
+      "the skin. Distant hills take on a blue haze that artists copy, as Leonardo advised, to give "
+      "a landscape depth. Renaissance painters prized ultramarine, ground from a rock mined in "
       "Afghanistan, so highly that they saved it chiefly for the Virgin's robes. In survey after "
       "survey, blue is our favorite color.";
 static_assert(BlueDescription.size() == 394);
 
 inline constexpr std::string_view PinkDescription
-    = "Pink is the color, which represents creativity and working attitude. Our pink erasers wear "
-      "down to nubs as we write and revise. It is red with its temper cooled, the hue of cherry "
-      "blossoms and of strawberry ice cream. Flamingos hatch gray; their pink comes slowly, from "
+    = "Pink is the color, which represents creativity and working attitude. It is red with its "
+      "temper cooled, the hue of cherry blossoms and strawberry ice cream. The pink erasers on our "
+      "pencils wear down to nubs as we edit. Flamingos hatch gray; their pink comes slowly, from "
       "the shrimp and the algae they eat.";
 static_assert(PinkDescription.size() == 304);
 
@@ -69,17 +69,17 @@ static_assert(IndigoDescription.size() == 345);
 inline constexpr std::string_view VioletDescription
     = "Violet is such a color, which reflects sensitivity and a longing for what lies beyond the "
       "everyday. It sits at the far edge of the visible spectrum, where the rainbow ends. Bees see "
-      "past it into ultraviolet, where many flowers bear marks, hidden from us, that guide a bee "
-      "to its nectar. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
-      "believing it kept its wearers sober.";
+      "past it into ultraviolet, where many flowers bear marks, hidden from us, that lead the "
+      "insects to nectar. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
+      "believing it kept the wearer sober.";
 static_assert(VioletDescription.size() == 390);
 
 inline constexpr std::string_view StrongWillDescription
     = "This is the color, which indicates strong-will, forceful enough to keep us going after the "
       "early excitement fades. The will shows in all four of its hues. Salmon is named for a fish "
-      "that leaps up waterfalls to spawn. A dandelion that pushes through a crack in a parking lot "
-      "wears gold. Garnet is the dark red of a stone hard enough to serve as sandpaper grit. Black "
-      "is the belt we tie on after a thousand falls on a judo mat.";
+      "that leaps waterfalls to spawn. A dandelion pushing through a crack in a parking lot wears "
+      "gold. Garnet borrows its dark red from a stone hard enough to serve as sandpaper grit. "
+      "Black is the belt we tie on after a thousand falls on a judo mat.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

@@ -6,16 +6,16 @@
 namespace vorn::text {
 
 inline constexpr std::string_view LifeJourneyIntro
-    = "This is one of the most important numbers. It maps your life's path. Day and month of birth "
-      "are each reduced to one digit; the year's digits are added, then the sum's, stopping there, "
-      "even at 10. The three are summed and the total reduced unless it is 11 or 22.";
+    = "This is one of the most important numbers. It maps your life path. Your day and month of "
+      "birth are each reduced to one digit; the year's digits are added, then the sum's, stopping "
+      "there, even at 10. The three are summed and reduced unless the total is 11 or 22.";
 static_assert(LifeJourneyIntro.size() == 261);
 
 inline constexpr std::string_view LifeJourney1
     = "Your main purpose should be attaining independency. From childhood, life pushes you to the "
-      "front; a parent's night shifts can have you walking a younger brother to school. You learn "
-      "to decide because no one else will, and to act fast enough to outrun doubt. Working for a "
-      "boss rarely suits you for long. You might quit a secure job and open a bicycle shop on "
+      "front; a parent's night shifts can have you walking a little brother to school. You learn "
+      "to decide because no one else will, and to act fast enough to outrun doubt. A sure paycheck "
+      "starts to chafe after a while. You might quit a secure job and open a bicycle shop on "
       "borrowed money. If it closes by its second Christmas, you sign a lease on a humbler "
       "storefront within a month and hire a bookkeeper by the hour to keep the accounts while you "
       "true the wheels. The second shop tends to hold. Its debts and its mistakes are yours alone, "
@@ -26,8 +26,8 @@ inline constexpr std::string_view LifeJourney2
     = "Usually you are creative and follow certain protocols. Think of a second violinist in a "
       "string quartet who brings warmth to the music without drowning out the first violin. Much "
       "of what you become, you become in pairings of that kind, and the player at the neighboring "
-      "stand, whether a mentor or a rival, sets the standard you rise to. You pay for your love of "
-      "harmony, though. Yielding to dodge a quarrel only postpones it. You flourish in the "
+      "stand, whether a mentor or a rival, sets the standard you rise to. Your gift for blending "
+      "costs you, though. Yielding to dodge a quarrel only postpones it. You flourish in the "
       "partnership that survives your firm no, where every line can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
@@ -44,11 +44,11 @@ static_assert(LifeJourney3.size() == 571);
 inline constexpr std::string_view LifeJourney4
     = "The Life Path 4 produces the most reliable, practical, and hardworking people. This path "
       "has the pace of an orchard planted from bare saplings. For several years there is little to "
-      "show but pruning and staking, while neighbors harvest quicker crops and ask when yours will "
-      "pay. One late frost can take a year's blossoms; then the summer goes to mending fences, "
-      "with nothing to pick. At last the trees bear, first a few apples, then more bushels than "
-      "your household can use. You press the surplus into cider and graft the next row with "
-      "cuttings from the best tree you have.";
+      "show but pruning and staking, while neighbors reap quicker crops and ask when yours will "
+      "pay. One late frost can take a year's blossoms; then the summer goes to weeding and "
+      "spraying, with nothing to pick. At last the trees bear, first a few apples, then more "
+      "bushels than your family can use. You press the surplus into cider and graft the next row "
+      "with cuttings from the best tree you have.";
 static_assert(LifeJourney4.size() == 572);
 
 inline constexpr std::string_view LifeJourney5
@@ -64,9 +64,9 @@ static_assert(LifeJourney5.size() == 627);
 inline constexpr std::string_view LifeJourney6
     = "The Life Path 6 indicates that you have a strong sense of responsibility. Your circle of "
       "care widens from a household to a neighborhood. A carpool you start during a bus strike "
-      "becomes a cooperative, and a petition about a dangerous crossing ends with a traffic light "
-      "and you on the school board. No one on your block has tried either; you improvise both. "
-      "Soon the street defers to you, tempting you to impose answers. The harder task is letting "
+      "becomes a cooperative, and a petition about a dangerous crossing wins a traffic light. You "
+      "sense the need for both before anyone voices it. A place on the school board follows. By "
+      "then the street defers to you, tempting you to impose answers. The harder task is to let "
       "people choose for themselves, even wrongly. If a neighbor ignores your warning and his "
       "basement floods, you bring over a pump and say nothing.";
 static_assert(LifeJourney6.size() == 588);
@@ -74,9 +74,9 @@ static_assert(LifeJourney6.size() == 588);
 inline constexpr std::string_view LifeJourney7
     = "You tend to be calm and affectionate by nature. All the same, most who take this path need "
       "a spell of withdrawal, usually when a career that looked right stops making sense. You may "
-      "walk the nearly five hundred miles of the old pilgrims' road to Santiago or simply decline "
+      "walk the nearly five hundred miles of the old pilgrims' road to Santiago or just decline "
       "every invitation for a winter. The work done then is private and unhurried. You come back "
-      "with a shorter list of what deserves your days and keep to it.";
+      "with a shorter list of what deserves your days, one you keep to.";
 static_assert(LifeJourney7.size() == 425);
 
 inline constexpr std::string_view LifeJourney8
@@ -91,10 +91,9 @@ static_assert(LifeJourney8.size() == 537);
 inline constexpr std::string_view LifeJourney9
     = "People with number 9 are generous, loving and have an inborn sympathy for strangers. You "
       "might settle far from home, in a seaport where a dozen languages share one street, and "
-      "train as a harbor pilot, well paid for guiding ships of every nation up the channel. "
-      "Climbing aboard to meet crew after crew would widen your sense of how other families "
-      "manage. In time you would greet each crew in its own language and ask after the children "
-      "back home.";
+      "train as a harbor pilot, well paid for guiding ships of every nation up the channel. During "
+      "lulls between helm orders, talk on the bridge would turn to families across an ocean. In "
+      "time you would greet each crew in its own language, asking after the children back home.";
 static_assert(LifeJourney9.size() == 445);
 
 inline constexpr std::string_view LifeJourney11

@@ -13,68 +13,68 @@ static_assert(SoulIntro.size() == 187);
 
 inline constexpr std::string_view Soul1
     = "You achieve a sense of gratification when you succeed in any contest of your choosing. You "
-      "long to be first across fresh snow and to prove a thing can be done. Goals others set are "
-      "chores to you. When the goal is your own, you wake with a fierce, happy energy and run the "
-      "stadium stairs at dawn to shave a second off your record.";
+      "long to be first across fresh snow and to prove a thing can be done. You drag your feet "
+      "over goals others set. When the goal is yours you wake with fierce, happy energy and run "
+      "the stadium stairs at dawn to shave a second off your record.";
 static_assert(Soul1.size() == 329);
 
 inline constexpr std::string_view Soul2
     = "You enclose a deep internal necessitate for love and harmony in your life. Well past "
       "midnight you lie awake over a brother's harsh word while he sleeps. In the bond you "
-      "picture, two people grow wiser through one another. You cook for two or more even on "
-      "weeknights, for the pleasure of passing a dish across the table.";
+      "picture, neither partner has reason to keep score. You cook for two or more on a plain "
+      "Tuesday, for the pleasure of passing a plate across the table.";
 static_assert(Soul2.size() == 318);
 
 inline constexpr std::string_view Soul3
     = "You achieve a sense of pleasure when you are involved in making something out of almost "
-      "nothing, a song from three chords or a supper from leftovers. Failures count only as "
-      "practice runs, and each new attempt must outdo the last. Kits that come with step-by-step "
+      "nothing, a song from three chords or a supper from leftovers. All day you hum snatches of "
+      "your own tunes, each meant to outdo the one before. Kits that come with step-by-step "
       "instructions go back in their boxes half finished. You spend free afternoons pulling nails "
       "from old shipping pallets for a tree house that no one has asked for.";
 static_assert(Soul3.size() == 423);
 
 inline constexpr std::string_view Soul4
     = "At hand there is an ever-present need to consider sheltered and safe all that you care for. "
-      "Until the roof is mended and the bills are paid, you cannot relax. Your idea of luxury is "
-      "an evening with nothing undone and everyone you love asleep upstairs. Every room has a "
-      "flashlight, and each fuse is labeled in your handwriting. By mid-November the wood you "
-      "split by hand is stacked to the eaves.";
+      "Until the roof is mended and the bills are paid, you cannot relax. You savor an evening "
+      "with nothing undone and everyone you love sound asleep upstairs. Every room has a "
+      "flashlight, and each breaker in the panel is labeled. Halloween finds your storm windows up "
+      "and your furnace filter already changed.";
 static_assert(Soul4.size() == 394);
 
 inline constexpr std::string_view Soul5
     = "The yearning to have complete liberty to be in control of your own time shapes nearly all "
-      "your choices. You balk at long leases and at careers mapped out in advance. Standing still "
+      "your choices. A week that someone else has scheduled is never quite yours. Standing still "
       "feels like shrinking; every new acquaintance seems to know something you have yet to learn. "
-      "On your calendar you leave blank squares on purpose and defend every one.";
+      "The blank squares on your calendar are there on purpose, each one guarded.";
 static_assert(Soul5.size() == 346);
 
 inline constexpr std::string_view Soul6
     = "Having the knowledge of being wanted and respected is an essential source of contentment to "
-      "you. You welcome a knock at any hour, even when the caller only wants an egg. Every "
-      "thank-you note goes into a shoebox, and on gray days you reread a few. You brood for days "
+      "you. You agree to nearly every favor, counting each request as a compliment. Every "
+      "thank-you note goes into a shoebox, and on bleak days you reread a few. You brood all week "
       "over any group email that leaves your name off the list.";
 static_assert(Soul6.size() == 322);
 
 inline constexpr std::string_view Soul7
     = "You encompass an in-built secret need to gain a spiritual understanding of why anything "
       "exists at all. You can carry a good question for half a lifetime, as you might a pebble in "
-      "a pocket. On one clear glimpse of meaning, even one caught as you scrub potatoes, you can "
-      "live through months of doubt.";
+      "a pocket. One clear glimpse of meaning, even one caught as you scrub potatoes, can sustain "
+      "you through months of doubt.";
 static_assert(Soul7.size() == 298);
 
 inline constexpr std::string_view Soul8
     = "You have a focused drive to achieve in a material sense and to leave a mark that others can "
-      "measure. You live for the sharp breaks, the days you trade a law degree for a vineyard or "
-      "stake everything on an untested patent. After a spell without upheaval you grow restless "
-      "and plot your next leap. Each gamble that pays off is proof, to you above all, that your "
+      "measure. You live for the sharp breaks, the days you trade a law practice for a vineyard or "
+      "stake everything on an untested patent. After months without upheaval you get restless and "
+      "plot your next leap. Each gamble that pays off is proof, to you above all, that your "
       "instincts were sound.";
 static_assert(Soul8.size() == 381);
 
 inline constexpr std::string_view Soul9
     = "You feel proud and satisfied, when you do something impressive in the eyes of those whose "
       "judgment you trust. You hope to age as an olive tree does, gnarled and fruitful. In "
-      "private, you keep a ledger of your mistakes, with what each one cost noted in the margin. A "
-      "pencil check, added on some later rereading, marks those few that proved worth making.";
+      "private, you keep a ledger of your mistakes, with what each cost noted in the margin. A "
+      "small penciled star, added on a later rereading, marks those few that proved worth making.";
 static_assert(Soul9.size() == 352);
 
 inline constexpr std::string_view Soul11

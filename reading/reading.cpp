@@ -150,7 +150,7 @@ QString lifeJourneyWorkingText(const Reading &reading)
     auto part = [&sums](const QString &caption, int shown, const DatePart &part) -> QString {
         const auto n = static_cast<EngineNumber>(shown);
         if (shown < 10)
-            return caption + u": "_s + QString::number(shown) + u" (one digit already)."_s;
+            return caption + u" stays "_s + QString::number(shown) + u'.';
         return caption + u": "_s
             + (part.value == part.digitSum ? sums.chain(n, {part.digitSum})
                                            : sums.chain(n, {part.digitSum, part.value}));
@@ -159,12 +159,12 @@ QString lifeJourneyWorkingText(const Reading &reading)
     QString text = part(u"Day "_s + QString::number(reading.born.day()), reading.born.day(), w.day);
     if (!text.endsWith(u'.'))
         text += u'.';
-    text += u" Month "_s + QString::number(month) + u" ("_s + monthName(month) + u"): "_s
-        + (month < 10 ? QString::number(w.month.value) + u" (one digit already)"_s
-                      : sums.chain(static_cast<EngineNumber>(month), {w.month.value}))
+    text += u" Month "_s + QString::number(month) + u" ("_s + monthName(month) + u')'
+        + (month < 10 ? u" stays "_s + QString::number(w.month.value)
+                      : u": "_s + sums.chain(static_cast<EngineNumber>(month), {w.month.value}))
         + u". "_s
         + part(u"Year "_s + QString::number(reading.born.year()), reading.born.year(), w.year)
-        + (w.year.value >= 10 ? u" (a year stops after two sums)."_s : u"."_s);
+        + (w.year.value >= 10 ? u" (a year's digits are summed only twice)."_s : u"."_s);
     return text + u" Grand total: "_s + QString::number(w.day.value) + u" + "_s
         + QString::number(w.month.value) + u" + "_s + QString::number(w.year.value) + u" = "_s
         + QString::number(w.reduction.total) + sums.reduction(w.reduction);

@@ -7,8 +7,8 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
-      "us, or so some of us find. A dash of it wakes up a room. We spot a red barn a mile off. Red "
-      "ocher marks some of our oldest cave art. Mars owes its red to rusted iron in its dust. The "
+      "us, or so some of us find. A dash of it livens a room. We spot a red barn a mile off. Iron "
+      "oxide reddens both the dust of Mars and the ocher of some of our oldest cave paintings. The "
       "matador's final cape is red, though the bull cannot tell red from green and charges at "
       "movement; the hue stirs only the crowd.";
 static_assert(RedDescription.size() == 398);
@@ -16,16 +16,15 @@ static_assert(RedDescription.size() == 398);
 inline constexpr std::string_view OrangeDescription
     = "Orange is the color of the Sun and this is the color, which invites us to gather. As a "
       "campfire dies, we sit nearer to its orange embers. The color takes its English name from "
-      "the fruit. On the color wheel it falls between red and yellow, warm but not alarming, "
-      "bright but not harsh. In India, visitors are often welcomed with garlands of orange "
-      "marigolds.";
+      "the fruit. We mix it from red and yellow paint; the result is warm but not alarming, bright "
+      "but not harsh. In India, a visitor is often welcomed with a garland of orange marigolds.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
     = "Gold symbolizes honor and devotion. It resists tarnish, so Tutankhamen's mask, made of gold "
       "alloy, still gleams after thirty-three centuries. Partly for that constancy we made crowns, "
       "coins, and wedding rings of it. A gold watch was long the reward for decades of loyal "
-      "service. Nearly all the gold ever mined survives, melted and recast from age to age.";
+      "service. Nearly all the gold ever mined survives, melted and recast again and again.";
 static_assert(GoldDescription.size() == 354);
 
 inline constexpr std::string_view YellowDescription
@@ -37,11 +36,11 @@ inline constexpr std::string_view YellowDescription
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
-    = "If seen from a positive perspective, Green signifies life, from moss on a fallen log to "
-      "pine forests seen from above. Leaves and grass owe their green to chlorophyll. We call a "
-      "beginner green and an envious rival green-eyed. At an intersection, green lets us go. Left "
-      "out in the wind and rain, a copper weather vane takes on a coat of green. Billiard tables "
-      "are green, it is said, in memory of the lawns where the game began.";
+    = "If seen from a positive perspective, Green signifies life, from moss on a fallen log to the "
+      "canopy of a pine forest. Leaves and grass owe their green to chlorophyll; a copper weather "
+      "vane, out in the wind and the rain, earns its own the hard way. We call a beginner green "
+      "and a jealous rival green-eyed. At an intersection, green lets us go. Billiard tables are "
+      "green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
 
 inline constexpr std::string_view BlueDescription
@@ -68,8 +67,8 @@ static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
     = "Violet is such a color, which reflects sensitivity and a longing for what lies beyond the "
-      "everyday. It sits at the far edge of the visible spectrum, where the rainbow ends. Bees see "
-      "past it into ultraviolet, where many flowers bear marks, hidden from us, that lead the "
+      "everyday. It sits at the far edge of the visible spectrum, on a rainbow's inner rim. Bees "
+      "see past it into ultraviolet, where many flowers bear marks, unseen by us, that lead the "
       "insects to nectar. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
       "believing it kept the wearer sober.";
 static_assert(VioletDescription.size() == 390);

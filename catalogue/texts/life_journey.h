@@ -15,10 +15,10 @@ inline constexpr std::string_view LifeJourney1
     = "Your main purpose should be attaining independency. From childhood, life pushes you to the "
       "front; a parent's night shifts can have you walking a little brother to school. You learn "
       "to decide because no one else will, and to act fast enough to outrun doubt. A sure paycheck "
-      "starts to chafe after a while. You might quit a secure job and open a bicycle shop on "
+      "starts to chafe after a while. You might quit outright and open a bicycle repair shop on "
       "borrowed money. If it closes by its second Christmas, you sign a lease on a humbler "
       "storefront within a month and hire a bookkeeper by the hour to keep the accounts while you "
-      "true the wheels. The second shop tends to hold. Its debts and its mistakes are yours alone, "
+      "true the wheels. The new shop tends to hold. Its debts and its mistakes are yours alone, "
       "which is just how you want it.";
 static_assert(LifeJourney1.size() == 656);
 
@@ -28,7 +28,7 @@ inline constexpr std::string_view LifeJourney2
       "of what you become, you become in pairings of that kind, and the player at the neighboring "
       "stand, whether a mentor or a rival, sets the standard you rise to. Your gift for blending "
       "costs you, though. Yielding to dodge a quarrel only postpones it. You flourish in the "
-      "partnership that survives your firm no, where every line can be heard.";
+      "partnership that weathers your firm no, where every line can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
 inline constexpr std::string_view LifeJourney3
@@ -93,7 +93,7 @@ inline constexpr std::string_view LifeJourney9
       "might settle far from home, in a seaport where a dozen languages share one street, and "
       "train as a harbor pilot, well paid for guiding ships of every nation up the channel. During "
       "lulls between helm orders, talk on the bridge would turn to families across an ocean. In "
-      "time you would greet each crew in its own language, asking after the children back home.";
+      "time you would greet each crew in its own language, asking after the captain's children.";
 static_assert(LifeJourney9.size() == 445);
 
 inline constexpr std::string_view LifeJourney11
@@ -107,10 +107,10 @@ static_assert(LifeJourney11.size() == 402);
 inline constexpr std::string_view LifeJourney22
     = "The number 22 is the most powerful of all the Life Path numbers. You are meant to organize "
       "on a large scale, and not only for yourself. Doubt grows with the size of the task, so you "
-      "tend to spend your twenties aiming low, loading a grocery chain's trucks. Then volunteer "
-      "work untangling a food bank's pickups from three farms shows what you can carry. A decade "
-      "later your routes bring produce from four hundred farms to the region's schools. You know "
-      "most of the drivers by name and many of the farmers by the handwriting on their boxes.";
+      "tend to spend your twenties aiming low, loading a grocery chain's trucks. Then volunteering "
+      "to untangle a food bank's pickups from three farms shows what you can carry. A decade later "
+      "your routes bring produce from four hundred farms to the region's pantries. You know most "
+      "of the drivers by name and many of the farmers by the handwriting on their boxes.";
 static_assert(LifeJourney22.size() == 537);
 
 } // namespace vorn::text

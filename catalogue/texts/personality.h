@@ -12,10 +12,10 @@ inline constexpr std::string_view PersonalityIntro
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
-    = "Great feeling of importance is what you love. People sense it at once, in a quick, upright "
+    = "Great feeling of importance is what you love. People notice it at once, in a quick, upright "
       "stride that is plainly heading somewhere. Your hand shoots up halfway through a question, "
-      "and you argue for your answer. Your vigor is contagious to the well rested and overwhelming "
-      "to the tired. Those closest to you see that you drive yourself hardest of all.";
+      "and you argue for your answer. To the well rested, your vigor is contagious; to the tired, "
+      "overwhelming. Those closest to you see that you drive yourself hardest of all.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
@@ -26,25 +26,25 @@ inline constexpr std::string_view Personality2
 static_assert(Personality2.size() == 338);
 
 inline constexpr std::string_view Personality3
-    = "All forms of art are you dream roles. Your voice reaches the back row of a hall without a "
-      "microphone. A delayed commuter train becomes material, and before it pulls in you have the "
-      "entire platform laughing. Your jokes usually carry a serious point folded neatly inside "
+    = "All forms of art are you dream roles. Without a microphone, your voice reaches the back row "
+      "of a hall. A delayed commuter train becomes material, and before it pulls in you have the "
+      "entire platform laughing. Most of your jokes have a serious point folded neatly inside "
       "them. Asked to give a short toast at a retirement party, you put on a small production with "
-      "costumes and a chorus of coworkers.";
+      "costumes and a troupe of coworkers.";
 static_assert(Personality3.size() == 396);
 
 inline constexpr std::string_view Personality4
     = "You visualize of being someone rock-solid whom everyone can depend on. A month into a new "
       "job, you are trusted with the spare keys to the office. You dress in brown and gray, with a "
-      "silver watch set a minute fast. Your speech and decisions are never rushed. No one has to "
+      "silver watch set a minute fast. You rush neither a sentence nor a decision. No one has to "
       "remind you of a promise.";
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
     = "You would love to be totally free and unreserved by responsibility. You doodle through "
-      "lectures and rearrange your plans twice before dinner. Your clothes are casual, with one "
-      "bold touch such as cherry-red sneakers. When a flight is canceled, you are the least "
-      "ruffled person in line, teaching the bored children behind you a sly card trick.";
+      "lectures and rearrange your plans twice before dinner. You dress casually but add one bold "
+      "touch, such as cherry-red sneakers. When a storm knocks out the power, you are the least "
+      "ruffled person in the house, teaching the bored children a sly card trick.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
@@ -63,23 +63,23 @@ static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
-      "You carry yourself with the ease of someone already promoted twice. Your staff soon sees "
-      "that \"we have always done it this way\" counts for nothing with you. Each new gadget is "
-      "yours early, and in a drawer by fall.";
+      "You carry yourself with the ease of someone already promoted twice. You announce a sweeping "
+      "change in a single brisk sentence and make it seem like great news. New gadgets are yours "
+      "early, and in a drawer by fall.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
     = "You are kind and compassionate. On short acquaintance you seem to have seen a great deal of "
-      "the world and forgiven most of it. Slow to take offense, you are quick to make an "
-      "introduction that helps a former intern's career along. Your opinions are few, and each is "
-      "well aimed. A loan from you comes with no IOU and no reminders, whatever its size.";
+      "life and forgiven most of it. You will gladly spend an afternoon on the phone securing the "
+      "introduction a former intern of yours needs. You voice few opinions, each of them well "
+      "aimed. A loan from you comes with no IOU and no reminders, whatever its size.";
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
     = "You have the dream of casting the light of illumination; being a guide to anyone who has "
       "lost their way. New acquaintances think you unworldly, with a far-off look that reads as "
-      "shyness. Your team calls your ideas lofty but never selfish. A book of poems lives in your "
-      "backpack. You ask why a deal matters before you ask what it will earn.";
+      "shyness. Teammates call your ideas lofty but never selfish. A book of poems lives in your "
+      "backpack. You ask why a deal matters before you ask what it would earn.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22

@@ -164,7 +164,7 @@ QString lifeJourneyWorkingText(const Reading &reading)
                       : u": "_s + sums.chain(static_cast<EngineNumber>(month), {w.month.value}))
         + u". "_s
         + part(u"Year "_s + QString::number(reading.born.year()), reading.born.year(), w.year)
-        + (w.year.value >= 10 ? u" (a year's digits are summed only twice)."_s : u"."_s);
+        + (w.year.value >= 10 ? u" (a year's sum is reduced only once)."_s : u"."_s);
     return text + u" Grand total: "_s + QString::number(w.day.value) + u" + "_s
         + QString::number(w.month.value) + u" + "_s + QString::number(w.year.value) + u" = "_s
         + QString::number(w.reduction.total) + sums.reduction(w.reduction);

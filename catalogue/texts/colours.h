@@ -7,9 +7,9 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
-      "us, or so some of us find. A dash of it livens a room. We spot a red barn a mile off. Iron "
+      "us, or so some of us find. A dash of it enlivens a room. We see a red barn a mile off. Iron "
       "oxide reddens both the dust of Mars and the ocher of some of our oldest cave paintings. The "
-      "matador's final cape is red, though the bull cannot tell red from green and charges at "
+      "matador's last cape is red, though the bull cannot tell red from green and charges at "
       "movement; the hue stirs only the crowd.";
 static_assert(RedDescription.size() == 398);
 

@@ -24,10 +24,10 @@ static_assert(LifeJourney1.size() == 656);
 
 inline constexpr std::string_view LifeJourney2
     = "Usually you are creative and follow certain protocols. Think of a second violinist in a "
-      "string quartet who brings warmth to the music without drowning out the first violin. Much "
-      "of what you become, you become in pairings of that kind, and the player at the neighboring "
+      "string quartet who gives depth to the music without drowning out the first violin. Much of "
+      "what you become, you become in pairings of that kind, and the player at the neighboring "
       "stand, whether a mentor or a rival, sets the standard you rise to. Your gift for blending "
-      "costs you, though. Yielding to dodge a quarrel only postpones it. You flourish in the "
+      "costs you, though. Yielding to dodge a quarrel merely postpones it. You flourish in the "
       "partnership that weathers your firm no, where every line can be heard.";
 static_assert(LifeJourney2.size() == 515);
 
@@ -82,7 +82,7 @@ static_assert(LifeJourney7.size() == 425);
 inline constexpr std::string_view LifeJourney8
     = "You are very materialistic and are focused on learning the ways of money and power. A "
       "building bought at a boom's peak can lose half its value in a year and win it back in five. "
-      "You may ride out three or four such swings without selling in a panic. The lean stretches "
+      "You can ride out three or four such swings without selling in a panic. The lean stretches "
       "sharpen your eye for firms the times have passed by: a family bakery, say, that you buy "
       "cheaply and whose sales triple once it takes orders online and delivers by van. Later on, "
       "even rivals seek your judgment. How you use such influence shows what the striving was for.";

@@ -50,9 +50,9 @@ static_assert(Soul5.size() == 346);
 
 inline constexpr std::string_view Soul6
     = "Having the knowledge of being wanted and respected is an essential source of contentment to "
-      "you. You seldom refuse a favor, taking the request itself as a compliment. You remember "
-      "verbatim the offhand praise of a manager you worked for at nineteen. You brood all week "
-      "over a group email that leaves your name off the list.";
+      "you. You seldom refuse a favor, taking the request itself as a compliment. To this day you "
+      "can recite the offhand praise a manager gave you at age nineteen. You brood all week over a "
+      "group email that leaves your name off the list.";
 static_assert(Soul6.size() == 322);
 
 inline constexpr std::string_view Soul7
@@ -87,7 +87,7 @@ static_assert(Soul11.size() == 384);
 
 inline constexpr std::string_view Soul22
     = "With a master number 22 Soul Urge, there is an ever-lasting hunger to build what will be in "
-      "use a century from now. Private comfort is pleasant but never quite answers that hunger. "
+      "use a century from now. Private comfort is pleasant but only half answers such a hunger. "
       "Money interests you mainly for what it can raise in stone; you have no use for an idle "
       "balance. You envy the medieval masons who laid the foundations of spires they never lived "
       "to see and whose stones still stand. Passing any cornerstone, you stop to read its date and "

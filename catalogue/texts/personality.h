@@ -15,7 +15,7 @@ inline constexpr std::string_view Personality1
     = "Great feeling of importance is what you love. People notice it at once, in a quick, upright "
       "stride that is plainly heading somewhere. Your hand shoots up midway through a question, "
       "and you argue for your answer. To the well rested, your vigor is contagious; to the tired, "
-      "overwhelming. You eat lunch standing up more often than your doctor would like.";
+      "it is overwhelming. You eat standing up more often than your doctor would like.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
@@ -42,15 +42,15 @@ static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
     = "You would love to be totally free and unreserved by responsibility. You doodle through "
-      "lectures and move all your furniture around on a whim. You dress casually but add one bold "
-      "touch, such as cherry-red sneakers. When a storm knocks out the power, you are the least "
-      "ruffled person in the house, teaching the bored children a sly card trick.";
+      "lectures and rearrange the furniture on a whim. You dress casually but add one bold touch, "
+      "such as cherry-red sneakers. When a storm knocks out the power, you are the least ruffled "
+      "person in the house, teaching the bored children a sly card trick or two.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
     = "You love your family and relations. Every wall of your home says so in photographs. At a "
       "reunion you are easy to find, at the head of the table with a baby on one knee, running a "
-      "quiz of your own. Relatives phone you for Grandma's recipes. Cousins' allergies and feuding "
+      "quiz you wrote. Relatives turn to you for Grandma's recipes. Cousins' allergies and feuding "
       "uncles are all noted on your seating chart.";
 static_assert(Personality6.size() == 314);
 
@@ -64,15 +64,15 @@ static_assert(Personality7.size() == 339);
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
       "You carry yourself with the ease of someone already promoted twice. You announce a sweeping "
-      "change briskly, as if it were the news everyone had hoped for. New gadgets are yours early, "
-      "and in a desk drawer by fall.";
+      "change briskly, as if it were the very news everyone had hoped for. New gadgets are yours "
+      "early, and in a drawer by fall.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
     = "You are kind and compassionate. On short acquaintance you seem to have seen a great deal of "
       "life and forgiven most of it. You will gladly spend an afternoon on the phone securing the "
-      "introduction a former intern needs. Friends quote your old advice back to you; it still "
-      "holds. A loan from you comes with no IOU and no reminders, whatever the sum.";
+      "introduction a former intern needs. Friends quote your old advice back to you, and it holds "
+      "up. A loan from you comes with no IOU and no reminder, whatever the sum.";
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11

@@ -13,9 +13,9 @@ static_assert(SoulIntro.size() == 187);
 
 inline constexpr std::string_view Soul1
     = "You achieve a sense of gratification when you succeed in any contest of your choosing. You "
-      "long to be first across fresh snow and to prove a thing can be done. You drag your feet "
-      "over goals others set. When the goal is yours, you wake with fierce, happy energy and run "
-      "the stadium steps at dawn to shave a second off your record.";
+      "long to be first across fresh snow and to prove a thing can be done. An easy win means "
+      "little to you. When a goal looks out of reach, you wake with fierce, happy energy and run "
+      "the stadium stairs at dawn to shave a second off your record.";
 static_assert(Soul1.size() == 329);
 
 inline constexpr std::string_view Soul2
@@ -44,7 +44,7 @@ static_assert(Soul4.size() == 394);
 inline constexpr std::string_view Soul5
     = "The yearning to have complete liberty to be in control of your own time shapes nearly all "
       "your choices. A week that someone else has scheduled is never quite yours. Standing still "
-      "feels like shrinking; every new acquaintance seems to know something you have yet to learn. "
+      "feels like shrinking; a month in which you learn nothing new counts, in your mind, as lost. "
       "The blank squares on your calendar are there on purpose, each one guarded.";
 static_assert(Soul5.size() == 346);
 

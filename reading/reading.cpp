@@ -5,6 +5,7 @@
 #include "texts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -345,6 +346,34 @@ QByteArray readingJson(const Reading &reading)
     return QJsonDocument(json).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+
+// The reading's pages are laid out at 96 dots per inch, whatever they are printed on.
+QPaintDevice *ninetySixDpi()
+{
+    static QImage image = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(3780);
+        image.setDotsPerMeterY(3780);
+        return image;
+    }();
+    return &image;
+}
+
+// A pasted name may run to thousands of letters, which would push the reading onto many pages:
+// the page shows as much of it as one line of A4 holds between the side margins, ended by an
+// ellipsis. The numbers and their working still count every letter.
+QString pageName(const Reading &reading, QFont font)
+{
+    font.setPointSizeF(10);
+    font.setBold(true);
+    constexpr qreal A4TextWidth = (210 - 2 * 15) / 25.4 * 96;
+    return QFontMetricsF(font, ninetySixDpi())
+        .elidedText(fullName(reading), Qt::ElideRight, A4TextWidth);
+}
+
+} // namespace
+
 std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
 {
     auto document = std::make_unique<QTextDocument>();
@@ -379,7 +408,7 @@ std::unique_ptr<QTextDocument> readingDocument(const Reading &reading)
     };
 
     QString html = u"<h1>" + applicationTitle() + u"</h1><p class=\"person\">A reading for <b>"
-        + fullName(reading).toHtmlEscaped() + u"</b>, born " + birthDate(reading) + u".</p>";
+        + pageName(reading, font).toHtmlEscaped() + u"</b>, born " + birthDate(reading) + u".</p>";
     for (const Section &section : sections(reading)) {
         const TabFill &fill = section.fill;
         // How the number was found shares the heading's line, which has room for it. (A heading
@@ -414,16 +443,10 @@ QPageSize localePageSize()
 
 std::unique_ptr<QTextDocument> readingPages(const Reading &reading, const QPageLayout &layout)
 {
-    // Laid out at 96 dots per inch on pages of the layout's printable size, and printed as it is
-    // paginated here: without the page numbers and margins of an unpaginated document.
-    static QImage ninetySixDpi = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        image.setDotsPerMeterX(3780);
-        image.setDotsPerMeterY(3780);
-        return image;
-    }();
+    // Laid out on pages of the layout's printable size, and printed as it is paginated here:
+    // without the page numbers and margins of an unpaginated document.
     std::unique_ptr<QTextDocument> document = readingDocument(reading);
-    document->documentLayout()->setPaintDevice(&ninetySixDpi);
+    document->documentLayout()->setPaintDevice(ninetySixDpi());
     document->setPageSize(layout.paintRect(QPageLayout::Point).size() * (96.0 / 72.0));
     return document;
 }

@@ -1040,10 +1040,10 @@ void TestApplication::fitsTheLongestReadingOnOnePage()
         }
         return best;
     };
+    // A pasted name of many thousand letters, which the page cuts short.
+    const std::string names(20000, 'Y');
     vorn::Reading reading;
-    reading.firstName = u"MARGARETHE ALEXANDRA"_s;
-    reading.middleName = u"KONSTANTINOPOULOU"_s;
-    reading.lastName = u"VAN DER WESTHUIZEN-MACGILLIVRAY"_s;
+    reading.firstName = reading.middleName = reading.lastName = QString::fromStdString(names);
     reading.born = QDate(1999, 11, 29);
     reading.lifeJourney = longest(ReadingCategory::LifeJourney);
     reading.soul = longest(ReadingCategory::Soul);
@@ -1052,7 +1052,6 @@ void TestApplication::fitsTheLongestReadingOnOnePage()
     // more letters than a working lists and a total past its limit, so every note is there. No
     // real name has these with those numbers; none takes more room.
     reading.lifeJourneyWorking = ComputeLifeJourneyWorking("29", "November", "1999");
-    const std::string names(20000, 'Y');
     reading.soulWorking = ComputeSoulWorking(names, names, names);
     reading.personalityWorking = ComputePersonalityWorking(names, names, names);
     // Counted on the PDF as written: its page tree says how many pages it holds.

@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <array>
 #include <catalogue/catalogue.h>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -99,15 +100,15 @@ QString digitsSummed(EngineNumber from, EngineNumber to)
 class Sums
 {
 public:
-    QString chain(EngineNumber from, std::initializer_list<EngineNumber> steps)
+    QString chain(EngineNumber from, std::span<const EngineNumber> steps)
     {
         QStringList done;
         bool passedMaster = false;
-        const EngineNumber *last = steps.end() - 1;
-        for (const EngineNumber *to = steps.begin(); to != steps.end(); ++to) {
-            done << digitsSummed(from, *to);
-            passedMaster |= (*to == MasterEleven || *to == MasterTwentyTwo) && to != last;
-            from = *to;
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            done << digitsSummed(from, steps[i]);
+            passedMaster |= (steps[i] == MasterEleven || steps[i] == MasterTwentyTwo)
+                && i + 1 < steps.size();
+            from = steps[i];
         }
         QString text = done.join(u", then "_s);
         if (passedMaster && !m_noted) {
@@ -123,20 +124,10 @@ public:
     {
         if (reduction.master)
             return u", a master number, kept as is."_s;
-        switch (reduction.stepCount) {
-        case 0:
+        if (reduction.stepCount == 0)
             return u"."_s;
-        case 1:
-            return u", then "_s + chain(reduction.total, {reduction.steps[0]}) + u'.';
-        case 2:
-            return u", then "_s + chain(reduction.total, {reduction.steps[0], reduction.steps[1]})
-                + u'.';
-        default:
-            return u", then "_s
-                + chain(reduction.total,
-                        {reduction.steps[0], reduction.steps[1], reduction.steps[2]})
-                + u'.';
-        }
+        return u", then "_s
+            + chain(reduction.total, std::span(reduction.steps).first(reduction.stepCount)) + u'.';
     }
 
 private:
@@ -149,20 +140,20 @@ QString lifeJourneyWorkingText(const Reading &reading)
     Sums sums;
     // A day and a year: their digits summed, and the sum's digits once more.
     auto part = [&sums](const QString &caption, int shown, const DatePart &part) -> QString {
-        const auto n = static_cast<EngineNumber>(shown);
         if (shown < 10)
-            return caption + u" stays "_s + QString::number(shown) + u'.';
+            return caption + u" stays "_s + QString::number(shown);
+        const std::array steps{part.digitSum, part.value};
         return caption + u": "_s
-            + (part.value == part.digitSum ? sums.chain(n, {part.digitSum})
-                                           : sums.chain(n, {part.digitSum, part.value}));
+            + sums.chain(static_cast<EngineNumber>(shown),
+                         std::span(steps).first(part.value == part.digitSum ? 1 : 2));
     };
     const int month = reading.born.month();
-    QString text = part(u"Day "_s + QString::number(reading.born.day()), reading.born.day(), w.day);
-    if (!text.endsWith(u'.'))
-        text += u'.';
+    QString text
+        = part(u"Day "_s + QString::number(reading.born.day()), reading.born.day(), w.day) + u"."_s;
     text += u" Month "_s + QString::number(month) + u" ("_s + monthName(month) + u')'
         + (month < 10 ? u" stays "_s + QString::number(w.month.value)
-                      : u": "_s + sums.chain(static_cast<EngineNumber>(month), {w.month.value}))
+                      : u": "_s
+                   + sums.chain(static_cast<EngineNumber>(month), std::span(&w.month.value, 1)))
         + u". "_s
         + part(u"Year "_s + QString::number(reading.born.year()), reading.born.year(), w.year)
         + (w.year.value >= 10 ? u" (a year's sum is reduced only once)."_s : u"."_s);

@@ -9,6 +9,7 @@ build=$1 probe=$2 app_id=$3 prefix=$4 bindir=$5 libdir=$6 datadir=$7 mandir=$8 d
 tmp=$(mktemp -d)
 trap 'kill "${program:-}" 2>/dev/null || true; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/shows_window.sh"
 
 DESTDIR=$tmp/root cmake --install "$build" >"$tmp/install.log" || { cat "$tmp/install.log"; exit 1; }
 root=$tmp/root$prefix
@@ -43,13 +44,4 @@ lint=$(mandoc -Tlint "$root/$mandir/man1/vorn-color-numerology.1.gz" 2>&1 | grep
 [[ -z $lint ]] || fail "mandoc: $lint"
 echo "mandoc reads the manual page"
 
-home="$tmp/home"
-mkdir -p -m 700 "$home/runtime"
-HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
-    QT_QPA_PLATFORM=offscreen LD_PRELOAD=$probe \
-    "$root/$bindir/vorn-color-numerology" >"$tmp/run.log" 2>&1 &
-program=$!
-for _ in $(seq 100); do grep -q 'probe: shown frmMain' "$tmp/run.log" && break; sleep 0.1; done
-grep -q 'probe: shown frmMain' "$tmp/run.log" \
-    || fail "the installed program did not show its window: $(cat "$tmp/run.log")"
-echo "the installed program shows frmMain"
+shows_window "$root/$bindir/vorn-color-numerology" "$probe" installed

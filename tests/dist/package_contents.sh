@@ -12,6 +12,7 @@ app_id=$3
 tmp=$(mktemp -d)
 trap 'kill "${program:-}" 2>/dev/null || true; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/shows_window.sh"
 
 DEB_BUILD_OPTIONS="nocheck parallel=${VORN_PACKAGE_JOBS:-2}" \
     "$src/scripts/build-package" "$tmp/out" -F >"$tmp/build.log" 2>&1 \
@@ -69,13 +70,4 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugin
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *xdg-utils* ]] || fail "Recommends lacks xdg-utils"
 
-home="$tmp/home"
-mkdir -p -m 700 "$home/runtime"
-HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime \
-    QT_QPA_PLATFORM=offscreen LD_PRELOAD=$probe \
-    "$tmp/root/usr/bin/vorn-color-numerology" >"$tmp/run.log" 2>&1 &
-program=$!
-for _ in $(seq 100); do grep -q 'probe: shown frmMain' "$tmp/run.log" && break; sleep 0.1; done
-grep -q 'probe: shown frmMain' "$tmp/run.log" \
-    || fail "the unpacked program did not show its window: $(cat "$tmp/run.log")"
-echo "the unpacked program shows frmMain"
+shows_window "$tmp/root/usr/bin/vorn-color-numerology" "$probe" unpacked

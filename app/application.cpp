@@ -3,6 +3,7 @@
 #include "cobrand.h"
 #include "printing.h"
 #include "singleinstance.h"
+#include "updatereminder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,10 +16,11 @@
 #include <QStandardPaths>
 #include <QWindow>
 #include <chrono>
-#include <engine/numerology.h>
+#include <reading/document.h>
+#include <reading/entries.h>
+#include <reading/text.h>
 #include <reading/texts.h>
 #include <web/pages.h>
-#include <web/updatereminder.h>
 #include <windows/aboutwindow.h>
 #include <windows/accessibility.h>
 #include <windows/look.h>
@@ -89,11 +91,7 @@ void Application::showReading()
         return;
     m_reading = makeReading(m_main->entries());
     ResultsWindow &results = loadResultsWindow();
-    results.applyCatalogueRecord(ReadingCategory::LifeJourney, m_reading.lifeJourney);
-    results.applyCatalogueRecord(ReadingCategory::Soul, m_reading.soul);
-    results.applyCatalogueRecord(ReadingCategory::Personality, m_reading.personality);
-    for (ReadingCategory category : ReadingCategories)
-        results.showWorking(category, workingText(m_reading, category));
+    results.setReading(m_reading);
 
     m_main->hide();
     results.show();

@@ -1,16 +1,22 @@
 #include "commandline.h"
 
+#include "programname.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <reading/document.h>
 #include <reading/entries.h>
+#include <reading/json.h>
 #include <reading/reading.h>
+#include <reading/text.h>
 #include <reading/texts.h>
 #include <version.h>
 
@@ -20,7 +26,7 @@ namespace vorn {
 
 namespace {
 
-const QString Program = u"vorn-color-numerology"_s;
+const QString Program = QLatin1String(ProgramName);
 
 // The command line's options, as the parser takes them and as isCommandLine knows them.
 struct Options
@@ -276,8 +282,9 @@ int runCommandLine(int argc, char *argv[])
     const Reading reading = makeReading(entries);
     const QString path = parser.value(options.output);
     const QString error = kind == u"pdf" ? writePdf(path, reading)
-        : kind == u"json"                ? write(path, readingJson(reading))
-                                         : write(path, readingText(reading).toUtf8());
+        : kind == u"json"
+        ? write(path, QJsonDocument(readingJson(reading)).toJson(QJsonDocument::Indented))
+        : write(path, readingText(reading).toUtf8());
     if (!error.isEmpty()) {
         complain(u"could not write "_s
                  + (path.isEmpty() ? u"to standard output"_s : u'\'' + path + u'\'') + u": "_s

@@ -1,7 +1,6 @@
 #include "printing.h"
 
 #include <QDir>
-#include <QLibrary>
 #include <QPluginLoader>
 
 namespace vorn {
@@ -14,26 +13,24 @@ PrinterChooser *printerChooser(const QString &programFolder, QString *error)
         return qobject_cast<PrinterChooser *>(loader->instance());
     delete loader;
     loader = new QPluginLoader;
-    // Only these two places: given a name that is not there, the loader would search Qt's
-    // library paths, the program's own folder among them.
+    // Given a base name with a folder, the loader adds the platform's suffix and looks in that
+    // folder alone: beside the program as built, then where it is installed for it.
     const QDir here(programFolder);
     const QDir installed(here.filePath(QStringLiteral(VORN_PRINT_MODULE_DIR)));
+    QString found;
     for (const QDir &folder : {here, installed}) {
-        for (const QFileInfo &file :
-             folder.entryInfoList({QStringLiteral("vorn-print.*")}, QDir::Files)) {
-            if (!QLibrary::isLibrary(file.fileName()))
-                continue;
-            loader->setFileName(file.absoluteFilePath());
-            if (auto *chooser = qobject_cast<PrinterChooser *>(loader->instance()))
-                return chooser;
-        }
+        loader->setFileName(folder.absoluteFilePath(QStringLiteral("vorn-print")));
+        if (loader->fileName().isEmpty())
+            continue;
+        if (auto *chooser = qobject_cast<PrinterChooser *>(loader->instance()))
+            return chooser;
+        found = loader->errorString();
     }
     if (error) {
-        *error = loader->fileName().isEmpty()
-            ? QStringLiteral("its plugin is in neither %1 nor %2")
-                  .arg(QDir::toNativeSeparators(here.absolutePath()),
-                       QDir::toNativeSeparators(installed.absolutePath()))
-            : loader->errorString();
+        *error = !found.isEmpty() ? found
+                                  : QStringLiteral("its plugin is in neither %1 nor %2")
+                                        .arg(QDir::toNativeSeparators(here.absolutePath()),
+                                             QDir::toNativeSeparators(installed.absolutePath()));
     }
     return nullptr;
 }

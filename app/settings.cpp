@@ -1,15 +1,13 @@
 #include "settings.h"
 
-#include <QCoreApplication>
-#include <QFileInfo>
+#include "programname.h"
 
 namespace vorn {
 
 std::unique_ptr<QSettings> openSettingsStore()
 {
-    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, name,
-                                       QString());
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QLatin1String(ProgramName), QString());
 }
 
 } // namespace vorn

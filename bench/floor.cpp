@@ -2,7 +2,7 @@
 // (menus, frames, three line edits, three pick lists of 31, 12 and 151 entries, a button and
 // the labels, at the same places and with the same texts) and, on a click of its button, a
 // three-tab window of the same controls as the results window, filled with texts of the same
-// length. Toolkit defaults everywhere: no fonts, colours, icons, settings, lock or images of
+// length. Toolkit defaults everywhere: no fonts, colors, icons, settings, lock or images of
 // its own. The windows carry the program's object names so that the same probe measures both.
 //
 // With --design-fonts the controls take the fonts of the program's design (Verdana and the
@@ -68,8 +68,8 @@ const QString Offer = QStringLiteral(
 QString Paragraph(int length)
 {
     const QString words = QStringLiteral(
-        "Colour carries meaning and a reading joins the numbers of a name and a birth date to "
-        "the colours that strengthen them in daily life. ");
+        "Color carries meaning and a reading joins the numbers of a name and a birth date to "
+        "the colors that strengthen them in daily life. ");
     QString text;
     while (text.size() < length)
         text += words;

@@ -1,6 +1,6 @@
 #include "catalogue.h"
 
-#include "texts/colours.h"
+#include "texts/colors.h"
 #include "texts/life_journey.h"
 #include "texts/personality.h"
 #include "texts/soul.h"
@@ -20,7 +20,7 @@ const std::string_view ColorDescriptionPool::StrongWill = text::StrongWillDescri
 
 namespace {
 
-// Colour names and lines, each stored once.
+// Color names and lines, each stored once.
 constexpr std::string_view Red = "Red";
 constexpr std::string_view Orange = "Orange";
 constexpr std::string_view Yellow = "Yellow";
@@ -71,9 +71,9 @@ enum Picture : std::int16_t {
 
 using Pool = ColorDescriptionPool;
 
-// The colour columns of the records, the same in every category except the secondary line
+// The color columns of the records, the same in every category except the secondary line
 // of 7; the interpretation is filled in per category.
-std::array<CatalogueRecord, 11> ColourColumns(std::string_view sevenSecondary)
+std::array<CatalogueRecord, 11> ColorColumns(std::string_view sevenSecondary)
 {
     // clang-format off
     return {{
@@ -95,7 +95,7 @@ std::array<CatalogueRecord, 11> ColourColumns(std::string_view sevenSecondary)
 std::array<CatalogueRecord, 11> MakeRecords(std::string_view sevenSecondary,
                                             const std::array<std::string_view, 11> &texts)
 {
-    auto records = ColourColumns(sevenSecondary);
+    auto records = ColorColumns(sevenSecondary);
     for (std::size_t i = 0; i < records.size(); ++i)
         records[i].Interpretation = texts[i];
     return records;

@@ -1,6 +1,6 @@
 // The interpretation catalogue: what a results tab shows for each category and number.
 //
-// Records share their texts: a colour name, colour line, keywords line or description that
+// Records share their texts: a color name, color line, keywords line or description that
 // several records show is stored once, and every record that shows it refers to that copy.
 #pragma once
 
@@ -35,7 +35,7 @@ struct CatalogueRecord
 {
     std::string_view NumberCaption;
     std::string_view PrimaryColor;
-    std::string_view PrimaryColorDesc; // a paragraph of the colour description pool, or "NA"
+    std::string_view PrimaryColorDesc; // a paragraph of the color description pool, or "NA"
     std::int16_t PrimaryPicture; // 1-based index into the swatch list
     std::string_view SecondaryColor;
     std::string_view SecondaryColorDesc;
@@ -44,7 +44,7 @@ struct CatalogueRecord
     std::string_view Interpretation;
 };
 
-// The colour descriptions that records point to.
+// The color descriptions that records point to.
 struct ColorDescriptionPool
 {
     static const std::string_view Red;
@@ -66,7 +66,7 @@ inline constexpr std::string_view NotAvailable = "NA";
 inline constexpr std::array<std::int16_t, 11> CatalogueNumbers
     = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
 
-// The colour a picture of the swatch list shows ("Blue", ... "Pink, Cherry" for the keyless
+// The color a picture of the swatch list shows ("Blue", ... "Pink, Cherry" for the keyless
 // picture 13); empty for an index outside 1 to 13.
 std::string_view PictureColorName(std::int16_t picture);
 
@@ -93,7 +93,7 @@ struct TabFill
 
 // Decides what a tab shows for any 16-bit number:
 // - a number with a record: the whole record;
-// - 0 in Life Journey and Soul: the caption "0", empty colour and keywords lines, no
+// - 0 in Life Journey and Soul: the caption "0", empty color and keywords lines, no
 //   descriptions and no pictures;
 // - 0 in Personality: the whole Personality 7 record, caption "7" included;
 // - any other number: nothing, and an interpretation box with the intro alone.

@@ -1,23 +1,46 @@
-// One reading and the forms it can be kept in: text, JSON, a laid-out document for PDF and print.
-// All are made from the engine and the catalogue, as the results window's tabs are.
+// One reading: the person, and for each of the three numbers what its tab shows, as the
+// catalog fills it, with how the engine found the number. The results window, the text, the
+// JSON and the PDF all show this one model.
 #pragma once
 
-#include <QByteArray>
 #include <QDate>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QString>
+#include <array>
 #include <catalogue/catalogue.h>
 #include <engine/numerology.h>
-#include <memory>
-
-class QIODevice;
-class QPagedPaintDevice;
-class QTextDocument;
+#include <optional>
 
 namespace vorn {
 
 struct ReadingEntries;
+
+// A color of a number: its name (or a line of several), its description and its swatch.
+struct Color
+{
+    QString name;
+    std::optional<QString> description; // none where the catalog does not describe the color
+    int picture = 0; // the swatch, 1 to SwatchCount
+};
+
+// What one number's tab shows.
+struct Section
+{
+    ReadingCategory category = ReadingCategory::LifeJourney;
+    EngineNumber number = 0; // as the engine found it
+    QString shown; // the number the tab shows: "7" for a Personality Number of 0
+    // Both colors, or neither: Life Journey and Soul Numbers of 0 have no reading, and their
+    // tabs show empty color and keyword lines.
+    std::optional<Color> primary;
+    std::optional<Color> secondary;
+    QString keywords;
+    QString introduction; // the category's, above every interpretation
+    QString interpretation; // empty for a number without a reading
+    QString interpretationBox; // the tab's box: the introduction, a blank line, the interpretation
+    QString working; // how the number was found, in a line of plain words
+
+    QString title() const; // "Life Journey Number"
+    bool hasReading() const { return primary.has_value(); }
+};
 
 struct Reading
 {
@@ -25,43 +48,24 @@ struct Reading
     QString middleName;
     QString lastName;
     QDate born;
-    EngineNumber lifeJourney = 0;
-    EngineNumber soul = 0;
-    EngineNumber personality = 0;
-    // How the engine found each number: the numbers above are theirs.
+    // How the engine found each number: the sections' numbers are theirs.
     LifeJourneyWorking lifeJourneyWorking;
     NameWorking soulWorking;
     NameWorking personalityWorking;
+    // Life Journey, Soul and Personality: the order of the tabs.
+    std::array<Section, 3> sections;
+
+    const Section &section(ReadingCategory category) const;
+    // The names that are not blank, trimmed, one blank apart.
+    QString fullName() const;
+    // As the pick lists run: "November 29, 1999".
+    QString birthDate() const;
 };
 
 // The reading of entries that passed validateInput.
 Reading makeReading(const ReadingEntries &entries);
 
-// How a number of the reading was found, in a line of plain words: the parts of the date or the
-// letters of the name with their values, the total and each sum down to the number.
-QString workingText(const Reading &reading, ReadingCategory category);
-
-// The reading as plain text, and as JSON (see the README).
-QString readingText(const Reading &reading);
-QByteArray readingJson(const Reading &reading);
-
-// The reading laid out for paper: the title, the person, and a section for each number.
-std::unique_ptr<QTextDocument> readingDocument(const Reading &reading);
-
-// A4, or Letter where the locale measures in inches.
-QPageSize localePageSize();
-
-// The document laid out on pages of the layout, as it is printed.
-std::unique_ptr<QTextDocument> readingPages(const Reading &reading, const QPageLayout &layout);
-
-// Lays the reading out on the pages of device (a PDF writer or a printer) and paints it.
-void paintReading(const Reading &reading, QPagedPaintDevice &device);
-
-// Writes the reading as a PDF on paper to device; false when it could not be written.
-bool writeReadingPdf(const Reading &reading, QIODevice &device,
-                     const QPageSize &paper = localePageSize());
-
-// The file name a saved reading is offered under: "<FIRST>-<LAST>-reading.pdf".
-QString readingFileName(const Reading &reading);
+// The section of a number as the catalog fills its tab, with the working given.
+Section makeSection(ReadingCategory category, EngineNumber number, const QString &working = {});
 
 } // namespace vorn

@@ -17,9 +17,9 @@ AboutWindow::AboutWindow(QWidget *parent)
     setModal(true);
     setClientSize(this, 6825, 3840);
 
-    auto *picture1 = makeLabel(this, "Picture1", QString(), FontRole::Text);
-    picture1->setPixmap(programIcon().pixmap(32, 32));
-    place(picture1, 120, 120, 480, 480);
+    auto *icon = makeLabel(this, "Picture1", QString(), FontRole::Text);
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    place(icon, 120, 120, 480, 480);
 
     auto label = [this](const char *name, const QString &text, FontRole font) {
         QLabel *l = makeLabel(this, name, text, font, Red);
@@ -42,13 +42,13 @@ AboutWindow::AboutWindow(QWidget *parent)
     place(link("lblCoBrand", QStringLiteral(" Click here for more details."), Page::FullBrandPage),
           4320, 2880, 2415, 195);
 
-    auto *line1 = new QWidget(this);
-    line1->setObjectName(QStringLiteral("Line1"));
-    line1->setAutoFillBackground(true);
-    QPalette linePalette = line1->palette();
+    auto *rule = new QWidget(this);
+    rule->setObjectName(QStringLiteral("Line1"));
+    rule->setAutoFillBackground(true);
+    QPalette linePalette = rule->palette();
     linePalette.setColor(QPalette::Window, Salmon);
-    line1->setPalette(linePalette);
-    line1->setGeometry(twips(-60), twips(3270), twips(6840 + 60) + 1, 1);
+    rule->setPalette(linePalette);
+    rule->setGeometry(twips(-60), twips(3270), twips(6840 + 60) + 1, 1);
 
     auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));

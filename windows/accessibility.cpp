@@ -2,6 +2,8 @@
 
 #include "linklabel.h"
 #include "picklist.h"
+#include "resultswindow.h"
+#include "supportwindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -10,6 +12,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 namespace vorn {
@@ -138,21 +141,21 @@ private:
     PickList *list() { return static_cast<PickList *>(widget()); }
 };
 
-QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+QAccessibleInterface *accessibleFor(const QString &, QObject *object)
 {
-    if (!object || !object->isWidgetType())
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
         return nullptr;
-    auto *widget = static_cast<QWidget *>(object);
-    if (className == u"vorn::LinkLabel" || className == u"vorn::ClickableLabel"
-        || className == u"vorn::LinkCheckBox")
+    if (qobject_cast<LinkLabel *>(widget) || qobject_cast<LinkCheckBox *>(widget))
         return new LinkAccessible(widget);
-    if (className == u"vorn::PickList")
+    if (qobject_cast<PickList *>(widget))
         return new PickListAccessible(widget);
     // The pages of a tab control lie in a stack that is only there for the layout: heard as a
     // nameless "layered pane" between a tab and its controls, it would say nothing of use.
-    if (className == u"QStackedWidget" && qobject_cast<QTabWidget *>(widget->parentWidget()))
+    if (qobject_cast<QStackedWidget *>(widget)
+        && qobject_cast<QTabWidget *>(widget->parentWidget()))
         return new QAccessibleWidget(widget, QAccessible::Pane);
-    if (className == u"vorn::ResultsWindow" || className == u"vorn::SupportWindow")
+    if (qobject_cast<ResultsWindow *>(widget) || qobject_cast<SupportWindow *>(widget))
         return new QAccessibleWidget(widget, QAccessible::Window);
     return nullptr;
 }

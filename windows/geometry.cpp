@@ -66,7 +66,7 @@ void whenFirstShown(QWidget *window, std::function<void()> work)
     window->installEventFilter(new OnFirstShow(window, std::move(work)));
 }
 
-void centreWhenFirstShown(QWidget *window)
+void centerWhenFirstShown(QWidget *window)
 {
     whenFirstShown(window, [window] {
         const QScreen *screen

@@ -31,7 +31,7 @@ void setFocusChain(std::initializer_list<QWidget *> widgets);
 // screen needs, so that a window loaded out of sight does not pay for it.
 void whenFirstShown(QWidget *window, std::function<void()> work);
 
-// Centres window on its screen when it is shown for the first time.
-void centreWhenFirstShown(QWidget *window);
+// Centers window on its screen when it is shown for the first time.
+void centerWhenFirstShown(QWidget *window);
 
 } // namespace vorn

@@ -15,6 +15,7 @@
 #include <QResource>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <QToolTip>
 #include <QWidget>
 
 namespace vorn {
@@ -125,9 +126,9 @@ QPalette designPalette()
 
 namespace {
 
-// Menus, message boxes and tooltips are windows of their own: they take nothing from the window
-// they belong to, and class palettes do not outlast a desktop's palette. Each takes the design's
-// palette as it is readied to be shown. A pick list's open list takes a menu's palette.
+// Menus and message boxes are windows of their own: they take nothing from the window they belong
+// to, and class palettes do not outlast a desktop's palette. Each takes the design's palette as it
+// is readied to be shown. A pick list's open list takes a menu's palette.
 class DialogPalettes : public QObject
 {
 public:
@@ -137,8 +138,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Polish
-            && (qobject_cast<QMenu *>(watched) || qobject_cast<QMessageBox *>(watched)
-                || watched->inherits("QTipLabel")))
+            && (qobject_cast<QMenu *>(watched) || qobject_cast<QMessageBox *>(watched)))
             static_cast<QWidget *>(watched)->setPalette(designPalette());
         return false;
     }
@@ -149,6 +149,7 @@ protected:
 void setUpApplicationLook()
 {
     QApplication::setFont(designFont(FontRole::Dialog));
+    QToolTip::setPalette(designPalette());
     static DialogPalettes *palettes = nullptr;
     if (!palettes) {
         palettes = new DialogPalettes(qApp);
@@ -183,7 +184,7 @@ void setUpWindow(QWidget *window, const char *name, FontRole font)
     window->setFont(designFont(font));
     window->setPalette(designPalette());
     menuOnShiftF10(window);
-    centreWhenFirstShown(window);
+    centerWhenFirstShown(window);
 }
 
 void setTextColor(QWidget *widget, const QColor &color)

@@ -1,4 +1,4 @@
-// The look of the windows: their fonts, colours and icon, and the set-up every window shares.
+// The look of the windows: their fonts, colors and icon, and the set-up every window shares.
 #pragma once
 
 #include <QColor>
@@ -39,17 +39,17 @@ inline const QColor White{255, 255, 255};
 inline const QColor Yellow{255, 255, 0};
 inline const QColor Salmon{255, 128, 128};
 
-// The light faces the design's colours are drawn for: window and button faces, black text,
+// The light faces the design's colors are drawn for: window and button faces, black text,
 // white text boxes. Every window takes it, whatever the desktop's theme.
 QPalette designPalette();
 
 // The program's icon.
 QIcon programIcon();
 
-// For what the windows' own set-up cannot reach: menus, message boxes and the lists that pick
-// lists open are windows of their own. They take the dialog face and the design's palette here,
-// for the whole program and whatever the desktop's theme; only the platform's own file and
-// print dialogs follow the desktop. Once, at start-up, before any window.
+// For what the windows' own set-up cannot reach: menus, message boxes, tooltips and the lists
+// that pick lists open are windows of their own. They take the dialog face and the design's
+// palette here, for the whole program and whatever the desktop's theme; only the platform's own
+// file and print dialogs follow the desktop. Once, at start-up, before any window.
 void setUpApplicationLook();
 
 // Draws the style's focus frame around the text of a label that has the keyboard focus.
@@ -60,10 +60,10 @@ void drawTextFocus(QLabel *label);
 // the screen when first shown.
 void setUpWindow(QWidget *window, const char *name, FontRole font);
 
-// Sets the colour that labels, frames and captions draw their text in.
+// Sets the color that labels, frames and captions draw their text in.
 void setTextColor(QWidget *widget, const QColor &color);
 
-// Coloured text on the button-face colour: the look of the input boxes and pick lists.
+// Colored text on the button-face color: the look of the input boxes and pick lists.
 void setInputColors(QWidget *widget, const QColor &text);
 
 // Where a stand-in face is wider than the designed one, steps a one-line caption's font down
@@ -71,7 +71,7 @@ void setInputColors(QWidget *widget, const QColor &text);
 void fitFontToWidth(QWidget *widget, const QString &text);
 
 // A plain-text label (or a label of a class derived from QLabel) with its design name, font
-// and text colour (none given: the ordinary one), its text at the top left.
+// and text color (none given: the ordinary one), its text at the top left.
 template<typename Label = QLabel>
 Label *makeLabel(QWidget *parent, const char *name, const QString &text, FontRole font,
                  const QColor &color = QColor())

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <engine/numerology.h>
 
 namespace vorn {
 
@@ -94,18 +93,18 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildBanner(QWidget *client)
 {
-    auto *frame2 = makeFrame(client, "Frame2");
-    place(frame2, 80, 0, 6300, 615);
-    auto *label61
-        = makeLabel<LinkLabel>(frame2, "Label61", discussionBoardBanner(), FontRole::Banner, Red);
-    place(label61, 120, 135, 6120, 585);
-    connect(label61, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
+    auto *bannerFrame = makeFrame(client, "Frame2");
+    place(bannerFrame, 80, 0, 6300, 615);
+    auto *banner = makeLabel<LinkLabel>(bannerFrame, "Label61", discussionBoardBanner(),
+                                        FontRole::Banner, Red);
+    place(banner, 120, 135, 6120, 585);
+    connect(banner, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
 
-    auto *label2 = makeLabel<ClickableLabel>(client, "Label2", programDescriptionOpening(),
-                                             FontRole::Text, Red);
-    label2->setWordWrap(true);
-    place(label2, 120, 720, 6255, 615);
-    connect(label2, &LinkLabel::clicked, this,
+    auto *description = makeLabel<ClickableLabel>(client, "Label2", programDescriptionOpening(),
+                                                  FontRole::Text, Red);
+    description->setWordWrap(true);
+    place(description, 120, 720, 6255, 615);
+    connect(description, &LinkLabel::clicked, this,
             [this] { Q_EMIT linkRequested(Page::FullBrandPage); });
 }
 
@@ -127,9 +126,9 @@ void MainWindow::buildNameFrame(QWidget *client)
             label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
         return label;
     };
-    QLabel *label1 = caption("Label1", "First Name", 120, 750);
-    QLabel *label4 = caption("Label4", "Middle Name", 2160, 1095);
-    QLabel *label5 = caption("Label5", "Last Name", 4200, 765);
+    QLabel *firstNameCaption = caption("Label1", "First Name", 120, 750);
+    QLabel *middleNameCaption = caption("Label4", "Middle Name", 2160, 1095);
+    QLabel *lastNameCaption = caption("Label5", "Last Name", 4200, 765);
 
     auto *typing = new UpperCaseTyping(this);
     auto nameBox = [fraName, typing](const char *name, int left, int width) {
@@ -145,9 +144,9 @@ void MainWindow::buildNameFrame(QWidget *client)
     m_txtMiddleName = nameBox("txtMiddleName", 2115, 1965);
     m_txtLastName = nameBox("txtLastName", 4200, 1935);
     // The captions name their boxes for a screen reader.
-    label1->setBuddy(m_txtFirstName);
-    label4->setBuddy(m_txtMiddleName);
-    label5->setBuddy(m_txtLastName);
+    firstNameCaption->setBuddy(m_txtFirstName);
+    middleNameCaption->setBuddy(m_txtMiddleName);
+    lastNameCaption->setBuddy(m_txtLastName);
 
     buildBirthDayFrame(fraName);
 }

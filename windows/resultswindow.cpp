@@ -40,7 +40,7 @@ struct TabDesign
     int primaryDescLeft;
     int primaryDescWidth;
     int secondaryDescWidth;
-    int secondaryTop; // top of the secondary colour row
+    int secondaryTop; // top of the secondary color row
 };
 
 constexpr std::array<TabDesign, 3> Designs = {{
@@ -147,12 +147,12 @@ ResultsWindow::ResultsWindow(QWidget *parent)
     setUpWindow(this, "frmDisplay", FontRole::Text);
     setClientSize(this, 7455, 7335);
 
-    auto *frame2 = makeFrame(this, "Frame2");
-    place(frame2, 0, 0, 7455, 615);
-    auto *label61
-        = makeLabel<LinkLabel>(frame2, "Label61", discussionBoardBanner(), FontRole::BoldLink, Red);
-    place(label61, 120, 180, 7215, 315);
-    connect(label61, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
+    auto *bannerFrame = makeFrame(this, "Frame2");
+    place(bannerFrame, 0, 0, 7455, 615);
+    auto *banner = makeLabel<LinkLabel>(bannerFrame, "Label61", discussionBoardBanner(),
+                                        FontRole::BoldLink, Red);
+    place(banner, 120, 180, 7215, 315);
+    connect(banner, &LinkLabel::clicked, this, [this] { Q_EMIT linkRequested(Page::HomePage); });
 
     auto *tabs = m_tabWidget = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab1"));
@@ -333,50 +333,45 @@ void ResultsWindow::showKeepingMenu(QMenu *menu, const QContextMenuEvent &event)
     }
 }
 
-void ResultsWindow::applyCatalogueRecord(ReadingCategory category, std::int16_t number)
+void ResultsWindow::setReading(const Reading &reading)
 {
-    const TabFill fill = DecideTabFill(category, number);
-    const Tab &tab = m_tabs[static_cast<std::size_t>(category)];
-    if (fill.NumberCaption) {
-        tab.number->setText(fromUtf8(*fill.NumberCaption));
-        // Switching to the tab says its number too.
-        m_tabWidget->tabBar()->setAccessibleTabName(
-            static_cast<int>(category), fromUtf8(TabCaption(category)) + u' ' + tab.number->text());
-    }
-    if (fill.PrimaryColor)
-        tab.primaryColor->setText(fromUtf8(*fill.PrimaryColor));
-    if (fill.PrimaryColorDesc)
-        tab.primaryColorDesc->setPlainText(fromUtf8(*fill.PrimaryColorDesc));
-    // A swatch is named by the colour it shows.
-    if (fill.PrimaryPicture) {
-        tab.primaryPicture->setPixmap(swatch(*fill.PrimaryPicture));
-        tab.primaryPicture->setAccessibleName(fromUtf8(PictureColorName(*fill.PrimaryPicture)));
-    }
-    if (fill.SecondaryPicture) {
-        tab.secondaryPicture->setPixmap(swatch(*fill.SecondaryPicture));
-        tab.secondaryPicture->setAccessibleName(fromUtf8(PictureColorName(*fill.SecondaryPicture)));
-    }
-    if (fill.SecondaryColorDesc)
-        tab.secondaryColorDesc->setPlainText(fromUtf8(*fill.SecondaryColorDesc));
-    if (fill.SecondaryColor)
-        tab.secondaryColor->setText(fromUtf8(*fill.SecondaryColor));
-    if (fill.Keywords)
-        tab.keywords->setText(fromUtf8(*fill.Keywords));
+    for (const Section &section : reading.sections)
+        showSection(section);
+}
+
+void ResultsWindow::showSection(const Section &section)
+{
+    const auto index = static_cast<std::size_t>(section.category);
+    const Tab &tab = m_tabs[index];
+    tab.number->setText(section.shown);
+    // Switching to the tab says its number too.
+    m_tabWidget->tabBar()->setAccessibleTabName(int(index), section.title() + u' ' + section.shown);
+    // As rich text, so that a long working wraps instead of running off the screen.
+    tab.number->setToolTip(u"<p>"_s + section.working.toHtmlEscaped() + u"</p>"_s);
+    tab.number->setAccessibleDescription(section.working);
+
+    // A number without a reading shows empty lines, and no description or swatch.
+    auto showColor = [](const std::optional<Color> &color, QLabel *name,
+                        QPlainTextEdit *description, QLabel *picture) {
+        name->setText(color ? color->name : QString());
+        if (!color)
+            return;
+        description->setPlainText(color->description.value_or(fromUtf8(NotAvailable)));
+        picture->setPixmap(swatch(color->picture));
+        // A swatch is named by the color it shows.
+        picture->setAccessibleName(
+            fromUtf8(PictureColorName(static_cast<std::int16_t>(color->picture))));
+    };
+    showColor(section.primary, tab.primaryColor, tab.primaryColorDesc, tab.primaryPicture);
+    showColor(section.secondary, tab.secondaryColor, tab.secondaryColorDesc, tab.secondaryPicture);
+    tab.keywords->setText(section.keywords);
 
     // The box shows the start of the text with its scroll bar at the top.
-    tab.interpretation->setPlainText(fromUtf8(fill.InterpretationText));
+    tab.interpretation->setPlainText(section.interpretationBox);
     QTextCursor caret = tab.interpretation->textCursor();
     caret.movePosition(QTextCursor::Start);
     tab.interpretation->setTextCursor(caret);
     tab.interpretation->verticalScrollBar()->setValue(0);
-}
-
-void ResultsWindow::showWorking(ReadingCategory category, const QString &working)
-{
-    QLabel *number = m_tabs[static_cast<std::size_t>(category)].number;
-    // As rich text, so that a long working wraps instead of running off the screen.
-    number->setToolTip(u"<p>"_s + working.toHtmlEscaped() + u"</p>"_s);
-    number->setAccessibleDescription(working);
 }
 
 void ResultsWindow::closeEvent(QCloseEvent *event)

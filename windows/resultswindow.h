@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 #include <catalogue/catalogue.h>
+#include <reading/reading.h>
 #include <web/pages.h>
 
 class QAction;
@@ -22,13 +23,10 @@ class ResultsWindow : public QWidget
 public:
     explicit ResultsWindow(QWidget *parent = nullptr);
 
-    // Writes what the catalogue decides for the number on the category's tab, with its
-    // swatches, and fills the category's interpretation box.
-    void applyCatalogueRecord(ReadingCategory category, std::int16_t number);
-
-    // How the category's number was found: the number's tooltip, and what a screen reader
-    // says of it beside its value. Nothing is added to the tab.
-    void showWorking(ReadingCategory category, const QString &working);
+    // Shows the reading, a number on each tab with its colors, swatches, keywords and
+    // interpretation. How a number was found is its tooltip, and what a screen reader says of it
+    // beside its value; nothing of it is added to the tab.
+    void setReading(const Reading &reading);
 
 Q_SIGNALS:
     void backRequested();
@@ -61,6 +59,7 @@ private:
     };
 
     QWidget *buildTab(ReadingCategory category, Tab &tab);
+    void showSection(const Section &section);
     void buildOfferFrame();
     void buildKeepingActions();
     void showKeepingMenu(QMenu *menu, const QContextMenuEvent &event);

@@ -8,7 +8,6 @@
 #include "look.h"
 #include "messages.h"
 
-#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,7 +45,7 @@ QString catalogueParagraph()
 }
 
 // A navy panel with a white caption. Only the window roles change, so that the text and base
-// colours of the fields and the button inside stay the ordinary ones.
+// colors of the fields and the button inside stay the ordinary ones.
 Frame *makePanel(const char *name, const QString &caption, QWidget *parent)
 {
     Frame *frame = makeFrame(parent, name, caption);
@@ -59,7 +58,7 @@ Frame *makePanel(const char *name, const QString &caption, QWidget *parent)
     return frame;
 }
 
-// Inside a navy panel: the colours a field would have on the window itself.
+// Inside a navy panel: the colors a field would have on the window itself.
 void keepFieldColors(QWidget *widget)
 {
     const QPalette standard = designPalette();
@@ -143,40 +142,40 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
         field->installEventFilter(this);
     pressOnEnter({m_cmdClose, m_cmdSubmit});
     // The catalogue's link follows the designed stops, so that the keyboard reaches every page.
-    setFocusChain({m_cmdClose, m_check1, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
+    setFocusChain({m_cmdClose, m_visitLink, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
                    m_txtFriendName, m_txtMessage, m_lblGoToHome, m_cmdClose});
     m_cmdClose->setFocus();
 }
 
 void SupportWindow::buildSupportMessage(int messageIndex)
 {
-    auto *picture1 = makeLabel(this, "Picture1", QString(), FontRole::Dialog);
-    picture1->setPixmap(programIcon().pixmap(32, 32));
-    place(picture1, 360, 120, 540, 540);
+    auto *icon = makeLabel(this, "Picture1", QString(), FontRole::Dialog);
+    icon->setPixmap(programIcon().pixmap(32, 32));
+    place(icon, 360, 120, 540, 540);
 
-    auto *label1 = makeLabel(this, "Label1", windowCaption(), FontRole::DialogTitle);
-    place(label1, 1080, 240, 4320, 435);
+    auto *title = makeLabel(this, "Label1", windowCaption(), FontRole::DialogTitle);
+    place(title, 1080, 240, 4320, 435);
     // The caption names this program, in whatever face stands in for the old bitmap dialog
     // font; the space to its right is empty, so where it is wider than the design allowed for it
     // runs on rather than be cut. Measured when first shown, as the fitted link of the panel:
     // every reading loads this window out of sight, and each measure loads a font size of its own.
-    whenFirstShown(this, [label1] {
-        label1->resize(std::max(label1->width(), label1->sizeHint().width()), label1->height());
+    whenFirstShown(this, [title] {
+        title->resize(std::max(title->width(), title->sizeHint().width()), title->height());
     });
 
-    auto *label2
+    auto *supportMessage
         = makeLabel(this, "Label2", supportMessages().at(static_cast<std::size_t>(messageIndex)),
                     FontRole::Heading);
-    label2->setWordWrap(true);
-    place(label2, 120, 840, 6975, 1095);
+    supportMessage->setWordWrap(true);
+    place(supportMessage, 120, 840, 6975, 1095);
 
-    m_check1 = new LinkCheckBox(QStringLiteral("Click Here To Visit Lorewell Now"), this);
-    m_check1->setObjectName(QStringLiteral("Check1"));
-    m_check1->setFont(designFont(FontRole::LargeLink));
-    m_check1->setCursor(Qt::PointingHandCursor);
-    setTextColor(m_check1, LinkBlue);
-    place(m_check1, 30, 2040, 7185, 555);
-    connect(m_check1, &QCheckBox::clicked, this, &SupportWindow::onCheck1Clicked);
+    m_visitLink = new LinkCheckBox(QStringLiteral("Click Here To Visit Lorewell Now"), this);
+    m_visitLink->setObjectName(QStringLiteral("Check1"));
+    m_visitLink->setFont(designFont(FontRole::LargeLink));
+    m_visitLink->setCursor(Qt::PointingHandCursor);
+    setTextColor(m_visitLink, LinkBlue);
+    place(m_visitLink, 30, 2040, 7185, 555);
+    connect(m_visitLink, &QCheckBox::clicked, this, &SupportWindow::onVisitLinkClicked);
 
     m_cmdClose = makeButton("cmdClose", QStringLiteral("E&xit"), this);
     place(m_cmdClose, 6000, 2760, 1245, 375);
@@ -185,26 +184,26 @@ void SupportWindow::buildSupportMessage(int messageIndex)
 
 void SupportWindow::buildReferralFrame()
 {
-    auto *frame2 = makePanel("Frame2", QStringLiteral("Refer A Friend"), this);
-    place(frame2, 120, 3240, 7065, 1455);
+    auto *referralFrame = makePanel("Frame2", QStringLiteral("Refer A Friend"), this);
+    place(referralFrame, 120, 3240, 7065, 1455);
 
-    m_txtName = makeField("txtName", namePlaceholder(), frame2);
+    m_txtName = makeField("txtName", namePlaceholder(), referralFrame);
     place(m_txtName, 85, 360, 3375, 285);
-    m_txtEmail = makeField("txtEmail", emailPlaceholder(), frame2);
+    m_txtEmail = makeField("txtEmail", emailPlaceholder(), referralFrame);
     place(m_txtEmail, 3600, 360, 3375, 285);
-    m_txtFriendName = makeField("txtFriendName", friendNamePlaceholder(), frame2);
+    m_txtFriendName = makeField("txtFriendName", friendNamePlaceholder(), referralFrame);
     place(m_txtFriendName, 85, 720, 3375, 285);
-    m_txtFriendEmail = makeField("txtFriendEmail", friendEmailPlaceholder(), frame2);
+    m_txtFriendEmail = makeField("txtFriendEmail", friendEmailPlaceholder(), referralFrame);
     place(m_txtFriendEmail, 3600, 720, 3375, 285);
 
-    m_cmdSubmit = makeButton("cmdSubmit", QStringLiteral("Refer A Friend &Now"), frame2);
+    m_cmdSubmit = makeButton("cmdSubmit", QStringLiteral("Refer A Friend &Now"), referralFrame);
     m_cmdSubmit->setFont(designFont(FontRole::Bold));
     keepFieldColors(m_cmdSubmit);
     place(m_cmdSubmit, 1920, 1080, 3375, 285);
     connect(m_cmdSubmit, &QPushButton::clicked, this, &SupportWindow::onSubmitClicked);
 
     // Designed below the frame's lower edge, so it is never seen; it still takes the focus.
-    m_txtMessage = new QPlainTextEdit(frame2);
+    m_txtMessage = new QPlainTextEdit(referralFrame);
     m_txtMessage->setObjectName(QStringLiteral("txtMessage"));
     m_txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtMessage->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -218,15 +217,16 @@ void SupportWindow::buildReferralFrame()
 
 void SupportWindow::buildCatalogueFrame()
 {
-    auto *frame6 = makePanel("Frame6", QStringLiteral("Download Lorewell Softwares"), this);
-    place(frame6, 7320, 120, 3735, 4575);
+    auto *catalogueFrame = makePanel("Frame6", QStringLiteral("Download Lorewell Softwares"), this);
+    place(catalogueFrame, 7320, 120, 3735, 4575);
 
-    auto *label3 = makeLabel(frame6, "Label3", catalogueParagraph(), FontRole::Panel, White);
-    label3->setWordWrap(true);
-    place(label3, 120, 360, 3495, 3855);
+    auto *catalogueText
+        = makeLabel(catalogueFrame, "Label3", catalogueParagraph(), FontRole::Panel, White);
+    catalogueText->setWordWrap(true);
+    place(catalogueText, 120, 360, 3495, 3855);
 
     auto *lblGoToHome = m_lblGoToHome = makeLabel<LinkLabel>(
-        frame6, "lblGoToHome", QStringLiteral("Click Here To Visit Lorewell Softwares"),
+        catalogueFrame, "lblGoToHome", QStringLiteral("Click Here To Visit Lorewell Softwares"),
         FontRole::PanelLink, Yellow);
     lblGoToHome->setFocusPolicy(Qt::TabFocus);
     place(lblGoToHome, 75, 4250, 3585, 210);
@@ -279,30 +279,47 @@ QString SupportWindow::placeholderOf(const QObject *field) const
     return messagePlaceholder();
 }
 
+void SupportWindow::enterOrLeave(QWidget *field, const QFocusEvent &event)
+{
+    // Switching to another window (a message box, another program) or opening a context menu
+    // does not enter or leave the field.
+    if (event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason)
+        return;
+    const QString trimmed = trimBlanks(fieldText(field));
+    if (event.type() == QEvent::FocusIn && trimmed == placeholderOf(field)) {
+        // Qt tells assistive tools of the focus only after this. Told first of the emptied text,
+        // Orca takes its caret for the focus, says nothing, and drops the focus that follows as a
+        // repeat: the field is emptied once the focus has been told, or when a key reaches it
+        // before that.
+        m_toEmpty = field;
+        QMetaObject::invokeMethod(
+            this, [this, field] { emptyPlaceholder(field); }, Qt::QueuedConnection);
+    } else if (event.type() == QEvent::FocusOut) {
+        m_toEmpty = nullptr;
+        if (trimmed.isEmpty())
+            setFieldText(field, placeholderOf(field));
+    }
+}
+
+void SupportWindow::emptyPlaceholder(QWidget *field)
+{
+    if (m_toEmpty != field)
+        return;
+    m_toEmpty = nullptr;
+    if (trimBlanks(fieldText(field)) == placeholderOf(field))
+        setFieldText(field, QString());
+}
+
 bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
 {
     auto *field = static_cast<QWidget *>(watched);
     switch (event->type()) {
     case QEvent::FocusIn:
-    case QEvent::FocusOut: {
-        // Switching to another window (a message box, another program) or opening a context
-        // menu does not enter or leave the field.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        const QString trimmed = trimBlanks(fieldText(field));
-        if (event->type() == QEvent::FocusIn && trimmed == placeholderOf(field)) {
-            // Qt tells assistive tools of the focus only after this. Told first of the emptied
-            // text, Orca takes its caret for the focus, says nothing, and drops the focus that
-            // follows as a repeat: they hear of the field by its focus alone, already empty.
-            const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent *) {});
-            setFieldText(field, QString());
-            QAccessible::installUpdateHandler(previous);
-        } else if (event->type() == QEvent::FocusOut && trimmed.isEmpty())
-            setFieldText(field, placeholderOf(field));
+    case QEvent::FocusOut:
+        enterOrLeave(field, *static_cast<QFocusEvent *>(event));
         break;
-    }
     case QEvent::KeyPress:
+        emptyPlaceholder(field);
         if ((field == m_txtEmail || field == m_txtFriendEmail)
             && static_cast<QKeyEvent *>(event)->text() == QStringLiteral(" ")) {
             refuseSpace(field);
@@ -310,6 +327,7 @@ bool SupportWindow::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::InputMethod: {
+        emptyPlaceholder(field);
         // Typing through a desktop's input method commits text instead of sending keys.
         auto *input = static_cast<QInputMethodEvent *>(event);
         if ((field != m_txtEmail && field != m_txtFriendEmail)
@@ -334,11 +352,11 @@ void SupportWindow::refuseSpace(QWidget *field)
     field->setFocus(Qt::OtherFocusReason);
 }
 
-void SupportWindow::onCheck1Clicked()
+void SupportWindow::onVisitLinkClicked()
 {
-    if (!m_check1->isChecked())
+    if (!m_visitLink->isChecked())
         return;
-    m_check1->setChecked(false);
+    m_visitLink->setChecked(false);
     Q_EMIT linkRequested(Page::HomePage);
 }
 

@@ -6,6 +6,7 @@
 #include <web/tellafriend.h>
 
 class QCheckBox;
+class QFocusEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -50,14 +51,16 @@ private:
     void buildReferralFrame();
     void buildCatalogueFrame();
     void onSubmitClicked();
-    void onCheck1Clicked();
+    void onVisitLinkClicked();
+    void enterOrLeave(QWidget *field, const QFocusEvent &event);
+    void emptyPlaceholder(QWidget *field);
     void refuseSpace(QWidget *field);
     QString fieldText(const QWidget *field) const;
     void setFieldText(QWidget *field, const QString &text);
     QString placeholderOf(const QObject *field) const;
 
     QPushButton *m_cmdClose = nullptr;
-    QCheckBox *m_check1 = nullptr;
+    QCheckBox *m_visitLink = nullptr;
     QLineEdit *m_txtName = nullptr;
     QLineEdit *m_txtEmail = nullptr;
     QLineEdit *m_txtFriendName = nullptr;
@@ -65,6 +68,7 @@ private:
     QPlainTextEdit *m_txtMessage = nullptr;
     QPushButton *m_cmdSubmit = nullptr;
     LinkLabel *m_lblGoToHome = nullptr;
+    QWidget *m_toEmpty = nullptr; // a field entered with its placeholder, emptied once told
 };
 
 } // namespace vorn

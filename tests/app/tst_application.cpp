@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -14,7 +13,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -26,13 +24,12 @@
 #include <QWindow>
 #include <app/application.h>
 #include <app/cobrand.h>
+#include <app/updatereminder.h>
 #include <catalogue/catalogue.h>
 #include <memory>
 #include <random>
-#include <reading/reading.h>
 #include <reading/swatches.h>
 #include <web/pages.h>
-#include <web/updatereminder.h>
 #include <windows/aboutwindow.h>
 #include <windows/captions.h>
 #include <windows/look.h>
@@ -82,7 +79,7 @@ private Q_SLOTS:
     void firstStartAsksNothingAndShowsTheInputWindow();
     void coBrandDrawKeepsItsBoundaries_data();
     void coBrandDrawKeepsItsBoundaries();
-    void coBrandFavoursTheFullBrandSevenTimesInTwelve();
+    void coBrandFavorsTheFullBrandSevenTimesInTwelve();
     void startUpBringsTheDrawnOfferToTheFront_data();
     void startUpBringsTheDrawnOfferToTheFront();
     void secondCopyIsTurnedAway();
@@ -94,7 +91,7 @@ private Q_SLOTS:
     void everyLinkOpensExactlyItsPage();
     void screenReadersHearWhatEyesSee_data();
     void screenReadersHearWhatEyesSee();
-    void keepsTheDesignedColoursOnADarkDesktop();
+    void keepsTheDesignedColorsOnADarkDesktop();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void aboutIsModalAndClosesWithEnterEscOrOk_data();
@@ -111,8 +108,6 @@ private Q_SLOTS:
     void savesTheReadingAsAPdf();
     void copiesTheReadingAsText();
     void printsThroughThePlatformsPrintDialog();
-    void fitsTheLongestReadingOnOnePage_data();
-    void fitsTheLongestReadingOnOnePage();
 
 private:
     void start(double u = 0.99);
@@ -252,7 +247,7 @@ void TestApplication::coBrandDrawKeepsItsBoundaries()
     QCOMPARE(coBrandChoice(r) == OfferInFront::AsDesigned, r == 7);
 }
 
-void TestApplication::coBrandFavoursTheFullBrandSevenTimesInTwelve()
+void TestApplication::coBrandFavorsTheFullBrandSevenTimesInTwelve()
 {
     std::mt19937 random(20261207);
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
@@ -627,12 +622,12 @@ void TestApplication::screenReadersHearWhatEyesSee()
     QCOMPARE(links.opened, opens.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opens)});
 }
 
-void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
+void TestApplication::keepsTheDesignedColorsOnADarkDesktop()
 {
     setUpApplicationLook(); // as at start-up
     // Every widget of the four windows, a message box and the results window's menu, with its
-    // text colour on its background.
-    auto colours = [] {
+    // text color on its background.
+    auto colors = [] {
         QStringList seen;
         MainWindow main;
         ResultsWindow results;
@@ -641,7 +636,7 @@ void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
         QMessageBox box(QMessageBox::Information, applicationTitle(), u"Message"_s);
         box.setObjectName(u"message"_s);
         for (QComboBox *list : main.findChildren<QComboBox *>()) {
-            list->showPopup(); // its pop-up list, made and coloured when first shown
+            list->showPopup(); // its pop-up list, made and colored when first shown
             list->hidePopup();
         }
         QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
@@ -671,7 +666,7 @@ void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
         QToolTip::hideText();
         return seen;
     };
-    const QStringList light = colours();
+    const QStringList light = colors();
     const QPalette desktop = QApplication::palette();
     QPalette dark(QColor(53, 53, 53), QColor(42, 42, 42));
     for (const QPalette::ColorRole role :
@@ -679,7 +674,7 @@ void TestApplication::keepsTheDesignedColoursOnADarkDesktop()
         dark.setColor(role, Qt::white);
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     QApplication::setPalette(dark);
-    const QStringList onDark = colours();
+    const QStringList onDark = colors();
     QApplication::setPalette(desktop);
     QCOMPARE(onDark.size(), light.size());
     for (qsizetype i = 0; i < light.size(); ++i)
@@ -1015,54 +1010,6 @@ void TestApplication::printsThroughThePlatformsPrintDialog()
     QFile printed(pdf);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QCOMPARE(printed.read(5), "%PDF-");
-}
-
-void TestApplication::fitsTheLongestReadingOnOnePage_data()
-{
-    QTest::addColumn<QPageSize::PageSizeId>("paper");
-    QTest::newRow("A4") << QPageSize::A4;
-    QTest::newRow("Letter") << QPageSize::Letter;
-}
-
-void TestApplication::fitsTheLongestReadingOnOnePage()
-{
-    QFETCH(QPageSize::PageSizeId, paper);
-    // The number with the most text, in every category.
-    auto longest = [](ReadingCategory category) {
-        std::int16_t best = 1;
-        std::size_t most = 0;
-        for (std::int16_t n : CatalogueNumbers) {
-            const CatalogueRecord *r = FindCatalogueRecord(category, n);
-            const std::size_t size = r->PrimaryColorDesc.size() + r->SecondaryColorDesc.size()
-                + r->Keywords.size() + r->Interpretation.size();
-            if (size > most)
-                std::tie(best, most) = std::pair{n, size};
-        }
-        return best;
-    };
-    // A pasted name of many thousand letters, which the page cuts short.
-    const std::string names(20000, 'Y');
-    vorn::Reading reading;
-    reading.firstName = reading.middleName = reading.lastName = QString::fromStdString(names);
-    reading.born = QDate(1999, 11, 29);
-    reading.lifeJourney = longest(ReadingCategory::LifeJourney);
-    reading.soul = longest(ReadingCategory::Soul);
-    reading.personality = longest(ReadingCategory::Personality);
-    // With the longest lines of working: a date of two-digit parts, and names ruled by Y with
-    // more letters than a working lists and a total past its limit, so every note is there. No
-    // real name has these with those numbers; none takes more room.
-    reading.lifeJourneyWorking = ComputeLifeJourneyWorking("29", "November", "1999");
-    reading.soulWorking = ComputeSoulWorking(names, names, names);
-    reading.personalityWorking = ComputePersonalityWorking(names, names, names);
-    // Counted on the PDF as written: its page tree says how many pages it holds.
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QVERIFY(writeReadingPdf(reading, pdf, QPageSize(paper)));
-    static const QRegularExpression pages(
-        u"/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"_s);
-    const QRegularExpressionMatch count = pages.match(QString::fromLatin1(pdf.data()));
-    QVERIFY(count.hasMatch());
-    QCOMPARE(count.captured(1).toInt(), 1);
 }
 
 QTEST_MAIN(TestApplication)

@@ -121,7 +121,7 @@ std::vector<TextCase> AllTexts()
     };
 }
 
-struct ColourRow
+struct ColorRow
 {
     int number;
     const char *primary;
@@ -133,10 +133,10 @@ struct ColourRow
     const std::string_view *secondaryDesc;
 };
 
-const std::vector<ColourRow> &ColourRows()
+const std::vector<ColorRow> &ColorRows()
 {
     using P = ColorDescriptionPool;
-    static const std::vector<ColourRow> rows = {
+    static const std::vector<ColorRow> rows = {
         {1, "Red", 9, "Crimson, Apricot", 2,
          "Stimulation, Growth, excitement, high spirits, and physical energy, Determination, "
          "Passion",
@@ -174,8 +174,8 @@ private Q_SLOTS:
     void everyTextHasItsOpeningAndLength();
     void noTwoInterpretationsAndNoTwoSentencesAreAlike();
     void noFourWordRunRecursInThreeTexts();
-    void recordsCarryTheirColourColumns_data();
-    void recordsCarryTheirColourColumns();
+    void recordsCarryTheirColorColumns_data();
+    void recordsCarryTheirColorColumns();
     void recordsShareOneStoredCopyOfEachText();
     void onlyTheCatalogueNumbersHaveRecords();
     void decidesWhatATabShows_data();
@@ -287,24 +287,24 @@ void TestCatalogue::noFourWordRunRecursInThreeTexts()
     QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u"; ")));
 }
 
-void TestCatalogue::recordsCarryTheirColourColumns_data()
+void TestCatalogue::recordsCarryTheirColorColumns_data()
 {
     QTest::addColumn<ReadingCategory>("category");
     QTest::addColumn<int>("row");
     for (ReadingCategory category : ReadingCategories) {
-        for (int row = 0; row < static_cast<int>(ColourRows().size()); ++row) {
+        for (int row = 0; row < static_cast<int>(ColorRows().size()); ++row) {
             const QByteArray name = QByteArray(CategoryName(category)) + ' '
-                + QByteArray::number(ColourRows()[row].number);
+                + QByteArray::number(ColorRows()[row].number);
             QTest::newRow(name.constData()) << category << row;
         }
     }
 }
 
-void TestCatalogue::recordsCarryTheirColourColumns()
+void TestCatalogue::recordsCarryTheirColorColumns()
 {
     QFETCH(ReadingCategory, category);
     QFETCH(int, row);
-    const ColourRow &expected = ColourRows()[row];
+    const ColorRow &expected = ColorRows()[row];
     const CatalogueRecord *record
         = FindCatalogueRecord(category, static_cast<std::int16_t>(expected.number));
     QVERIFY(record);
@@ -341,7 +341,7 @@ void TestCatalogue::recordsShareOneStoredCopyOfEachText()
     const auto P = ReadingCategory::Personality;
 
     for (ReadingCategory c : ReadingCategories) {
-        // 2 and 11, 4 and 22 show the same colour lines from the same stored copies.
+        // 2 and 11, 4 and 22 show the same color lines from the same stored copies.
         QVERIFY(same(rec(c, 2)->PrimaryColor, rec(c, 11)->PrimaryColor));
         QVERIFY(same(rec(c, 2)->SecondaryColor, rec(c, 11)->SecondaryColor));
         QVERIFY(same(rec(c, 2)->Keywords, rec(c, 11)->Keywords));
@@ -360,7 +360,7 @@ void TestCatalogue::recordsShareOneStoredCopyOfEachText()
         QVERIFY(same(rec(c, 9)->SecondaryColorDesc, rec(c, 1)->PrimaryColorDesc));
         QVERIFY(same(rec(c, 5)->PrimaryColorDesc, rec(c, 4)->SecondaryColorDesc));
     }
-    // Across categories every colour column is the very same text, but for the line of 7.
+    // Across categories every color column is the very same text, but for the line of 7.
     for (std::int16_t n : CatalogueNumbers) {
         for (auto field : {&CatalogueRecord::NumberCaption, &CatalogueRecord::PrimaryColor,
                            &CatalogueRecord::PrimaryColorDesc, &CatalogueRecord::SecondaryColorDesc,

@@ -281,7 +281,7 @@ void TestSupportWindow::placesControlsAsDesigned_data()
     QTest::addColumn<QRect>("twips");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QFont>("font");
-    QTest::addColumn<QColor>("textColor"); // invalid: the ordinary colour
+    QTest::addColumn<QColor>("textColor"); // invalid: the ordinary color
     QTest::addColumn<QColor>("background"); // invalid: none of its own
     QTest::addColumn<bool>("handCursor");
 
@@ -379,7 +379,7 @@ void TestSupportWindow::placesControlsAsDesigned()
     QCOMPARE(widget->font().bold(), font.bold());
     QCOMPARE(widget->font().underline(), font.underline());
 
-    // Text on the window or in a field is black; the panels' own colours must not leak into
+    // Text on the window or in a field is black; the panels' own colors must not leak into
     // the fields and the button they hold.
     const QColor expectedText = textColor.isValid() ? textColor : QColor(Qt::black);
     QCOMPARE(widget->palette().color(widget->foregroundRole()), expectedText);
@@ -509,7 +509,8 @@ void TestSupportWindow::appliesThePlaceholderRuleOnEntryAndLeaving()
     if (!held.isNull())
         setHeld(field, held);
     QVERIFY(tabTo(field));
-    QCOMPARE(FieldValue(m_window->fields(), field), onEntry);
+    // Emptied once the focus has been announced, as the event loop turns.
+    QTRY_COMPARE(FieldValue(m_window->fields(), field), onEntry);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QVERIFY(FocusName() != field);
     QCOMPARE(FieldValue(m_window->fields(), field), onLeaving);
@@ -548,7 +549,7 @@ void TestSupportWindow::keepsWhatTheUserTyped()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(FieldValue(m_window->fields(), field), kept);
     QVERIFY(tabTo(field));
-    QCOMPARE(FieldValue(m_window->fields(), field), onReturn);
+    QTRY_COMPARE(FieldValue(m_window->fields(), field), onReturn);
 }
 
 void TestSupportWindow::leavesFieldsAloneWhenAnotherWindowIsActivated()

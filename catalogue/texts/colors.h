@@ -1,4 +1,4 @@
-// Colour descriptions: what each colour signifies and how it affects mood, mind and life.
+// Color descriptions: what each color signifies and how it affects mood, mind and life.
 #pragma once
 
 #include <string_view>

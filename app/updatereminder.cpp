@@ -23,15 +23,15 @@ QString updateQuestion()
 
 namespace {
 
-QString DurationPath()
+QString durationPath()
 {
     return settingsGroup() + u'/' + durationKey();
 }
 
-void StoreToday(QSettings &settings, QDate today)
+void storeToday(QSettings &settings, QDate today)
 {
     // An ISO date reads back the same under any locale.
-    settings.setValue(DurationPath(), today.toString(Qt::ISODate));
+    settings.setValue(durationPath(), today.toString(Qt::ISODate));
     settings.sync();
 }
 
@@ -40,19 +40,19 @@ void StoreToday(QSettings &settings, QDate today)
 void updateReminder(QSettings &settings, QDate today, const std::function<bool()> &askUser,
                     const std::function<void()> &openDownloadPage)
 {
-    const QString stored = settings.value(DurationPath()).toString();
+    const QString stored = settings.value(durationPath()).toString();
     const QDate last = QDate::fromString(stored.trimmed(), Qt::ISODate);
     // A value that is not a date counts as a first start, so that one damaged value cannot
     // silence the reminder for good.
     if (!last.isValid()) {
-        StoreToday(settings, today);
+        storeToday(settings, today);
         return;
     }
     if (qAbs(last.daysTo(today)) <= ReminderQuietDays)
         return;
 
     const bool yes = askUser();
-    StoreToday(settings, today);
+    storeToday(settings, today);
     if (yes)
         openDownloadPage();
 }

@@ -1,0 +1,153 @@
+#include "working.h"
+
+#include "entries.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <span>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace vorn {
+
+namespace {
+
+// Counts and totals as a reader writes them: 15,976.
+QString counted(qlonglong n)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+}
+
+// "1 + 4 = 5": the digits of a value summed to the next.
+QString digitsSummed(EngineNumber from, EngineNumber to)
+{
+    QStringList digits;
+    for (const QChar digit : QString::number(from))
+        digits << QString(digit);
+    return digits.join(u" + "_s) + u" = "_s + QString::number(to);
+}
+
+bool isMaster(EngineNumber n)
+{
+    return n == MasterEleven || n == MasterTwentyTwo;
+}
+
+// One line of working: sums of digits in a row ("2 + 9 = 11, then 1 + 1 = 2"). A sum of 11 or 22
+// summed further would look like a slip to a reader who knows master numbers: the first such
+// chain of the line says why.
+class SumChain
+{
+public:
+    // The sums from a value through each step that changes it; empty when none does.
+    QString chain(EngineNumber from, std::span<const EngineNumber> steps)
+    {
+        QStringList sums;
+        bool passedMaster = false;
+        for (const EngineNumber step : steps) {
+            if (step == from)
+                continue;
+            passedMaster |= !sums.isEmpty() && isMaster(from);
+            sums << digitsSummed(from, step);
+            from = step;
+        }
+        return sums.join(u", then "_s) + masterNote(passedMaster);
+    }
+
+    // What follows a total: ", then 1 + 4 = 5.", or the master number kept.
+    QString reduction(const Reduction &reduction)
+    {
+        if (reduction.master)
+            return u", a master number, kept as is."_s;
+        const QString sums
+            = chain(reduction.total, std::span(reduction.steps).first(reduction.stepCount));
+        return sums.isEmpty() ? u"."_s : u", then "_s + sums + u'.';
+    }
+
+private:
+    QString masterNote(bool passedMaster)
+    {
+        if (!passedMaster || m_noted)
+            return {};
+        m_noted = true;
+        return u" (only a grand total of 11 or 22 is kept)"_s;
+    }
+
+    bool m_noted = false;
+};
+
+// "Day 29: 2 + 9 = 11, then 1 + 1 = 2", or "Day 5 stays 5".
+QString datePart(SumChain &sums, const QString &caption, int shown,
+                 std::initializer_list<EngineNumber> steps)
+{
+    const QString chain = sums.chain(static_cast<EngineNumber>(shown), steps);
+    if (chain.isEmpty())
+        return caption + u" stays "_s + QString::number(shown);
+    return caption + u": "_s + chain;
+}
+
+QString letterList(const NameWorking &working)
+{
+    QStringList letters;
+    for (std::size_t i = 0; i < working.listed(); ++i)
+        letters << QChar::fromLatin1(working.letters[i].letter) + u' '
+                + QString::number(working.letters[i].value);
+    QString text = letters.join(u" + "_s);
+    if (working.letterCount > working.listed())
+        text += u" and "_s + counted(qlonglong(working.letterCount - working.listed()))
+            + u" more letters"_s;
+    return text;
+}
+
+QString skippedNote(std::size_t skipped)
+{
+    if (skipped == 0)
+        return {};
+    return u" (a total stops at 32,767, so "_s + counted(qlonglong(skipped))
+        + (skipped == 1 ? u" letter is"_s : u" letters are"_s) + u" left out)"_s;
+}
+
+QString letterHeading(bool vowels, bool yRule)
+{
+    if (vowels)
+        return yRule
+            ? u"Vowels (with no A, E, I, O, or U in the name, each Y counts as a vowel): "_s
+            : u"Vowels: "_s;
+    return yRule ? u"Consonants (each Y counts as a consonant too): "_s : u"Consonants: "_s;
+}
+
+} // namespace
+
+QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
+{
+    SumChain sums;
+    const int month = born.month();
+    const QString day = datePart(sums, u"Day "_s + QString::number(born.day()), born.day(),
+                                 {working.day.digitSum, working.day.value});
+    const QString monthPart
+        = datePart(sums, u"Month "_s + QString::number(month) + u" ("_s + monthName(month) + u')',
+                   month, {working.month.value});
+    const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
+                                  {working.year.digitSum, working.year.value});
+    const QString yearNote
+        = working.year.value >= 10 ? u" (a year's sum is reduced only once)"_s : QString();
+    const QString grandTotal = QString::number(working.day.value) + u" + "_s
+        + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)
+        + u" = "_s + QString::number(working.reduction.total);
+    return day + u". "_s + monthPart + u". "_s + year + yearNote + u". Grand total: "_s + grandTotal
+        + sums.reduction(working.reduction);
+}
+
+QString nameWorkingText(const NameWorking &working, ReadingCategory category, bool yRule)
+{
+    const bool vowels = category == ReadingCategory::Soul;
+    if (working.letterCount == 0)
+        return vowels ? u"The name has no vowel, so the number is 0."_s
+                      : u"The name has no consonant, so the number is 0, which shows the reading "_s
+                        u"of 7."_s;
+    return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
+        + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
+        + SumChain().reduction(working.reduction);
+}
+
+} // namespace vorn

@@ -131,9 +131,15 @@ void Application::quitApplication()
     if (m_state == State::Ended)
         return;
     m_state = State::Ended;
-    unload(m_main);
-    unload(m_results);
-    unload(m_support);
+    // Every window still loaded, in the order in which it was loaded.
+    for (const QWidget *window : QList<QWidget *>(m_loadOrder)) {
+        if (window == m_main.get())
+            unload(m_main);
+        else if (window == m_results.get())
+            unload(m_results);
+        else if (window == m_support.get())
+            unload(m_support);
+    }
     if (m_env.exit)
         m_env.exit(0);
     else
@@ -196,6 +202,7 @@ void Application::copyReading()
 MainWindow &Application::loadMainWindow()
 {
     m_main = std::make_unique<MainWindow>();
+    m_loadOrder << m_main.get();
     connect(m_main.get(), &MainWindow::nextRequested, this, &Application::showReading);
     connect(m_main.get(), &MainWindow::linkRequested, this, [](Page page) { openLink(page); });
     connect(m_main.get(), &MainWindow::aboutRequested, this, &Application::showAbout);
@@ -209,6 +216,7 @@ ResultsWindow &Application::loadResultsWindow()
     // Every reading starts from a freshly made window.
     unload(m_results);
     m_results = std::make_unique<ResultsWindow>();
+    m_loadOrder << m_results.get();
     connect(m_results.get(), &ResultsWindow::backRequested, this, &Application::goBack);
     connect(m_results.get(), &ResultsWindow::linkRequested, this,
             [](Page page) { openLink(page); });
@@ -225,6 +233,7 @@ SupportWindow &Application::loadSupportWindow()
     if (m_support)
         return *m_support;
     m_support = std::make_unique<SupportWindow>(supportMessageIndex(static_cast<float>(uniform())));
+    m_loadOrder << m_support.get();
     connect(m_support.get(), &SupportWindow::linkRequested, this,
             [](Page page) { openLink(page); });
     connect(m_support.get(), &SupportWindow::tellAFriendRequested, this,
@@ -239,6 +248,7 @@ void Application::unload(std::unique_ptr<Window> &window)
 {
     if (!window)
         return;
+    m_loadOrder.removeOne(window.get());
     window->hide();
     // The window's own handler may be what brought us here: it goes when the loop next turns,
     // and nothing refers to it from now on.

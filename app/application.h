@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<ResultsWindow> m_results;
     std::unique_ptr<SupportWindow> m_support;
+    QList<QWidget *> m_loadOrder; // the windows loaded now, in the order they were loaded
     Reading m_reading; // the reading the results window shows
 };
 

@@ -78,8 +78,6 @@ void MainWindow::buildMenus()
     QMenu *help = addMenu("mnuHelp", QStringLiteral("&Help"));
     link(addItem(help, "mnuOnline", QStringLiteral("&Online Help")), Page::HelpPage);
     link(addItem(help, "mnuVisit", QStringLiteral("&Visit Us Online")), Page::HomePage);
-    // The co-branding offer's page, which its label alone opens otherwise, from the keyboard.
-    link(addItem(help, "mnuCoBrand", QStringLiteral("Co-&Brand This Software")), Page::CoBrandPage);
     help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
     link(addItem(help, "mnuUpdate", QStringLiteral("&Check for Software Update")),
          Page::DownloadPage);
@@ -131,12 +129,14 @@ void MainWindow::buildNameFrame(QWidget *client)
     QLabel *lastNameCaption = caption("Label5", "Last Name", 4200, 765);
 
     auto *typing = new UpperCaseTyping(this);
-    auto nameBox = [fraName, typing](const char *name, int left, int width) {
+    auto *capitals = new CapitalLetters(this);
+    auto nameBox = [fraName, typing, capitals](const char *name, int left, int width) {
         auto *box = new QLineEdit(fraName);
         box->setObjectName(QLatin1String(name));
         box->setMaxLength(std::numeric_limits<int>::max());
         setInputColors(box, Red);
         box->installEventFilter(typing);
+        box->setValidator(capitals);
         place(box, left, 450, width, 345);
         return box;
     };
@@ -259,10 +259,16 @@ void MainWindow::closeEvent(QCloseEvent *event)
     Q_EMIT closeRequested();
 }
 
+QValidator::State CapitalLetters::validate(QString &input, int &) const
+{
+    input = typedCapitals(input);
+    return Acceptable;
+}
+
 bool UpperCaseTyping::eventFilter(QObject *watched, QEvent *event)
 {
     // Typed characters come as key presses, or, from a desktop's input method, as the text it
-    // commits; pasted and dropped text comes neither way.
+    // commits.
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QString upper = typedCapitals(key->text());

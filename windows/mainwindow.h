@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QValidator>
 #include <reading/entries.h>
 #include <web/pages.h>
 
@@ -58,7 +59,8 @@ private:
 };
 
 // Turns typed a to z into capitals as they are typed, from the keyboard or a desktop's input
-// method; pasted text and every other character pass unchanged.
+// method, so that the box's undo steps hold what it shows; every other character passes
+// unchanged.
 class UpperCaseTyping : public QObject
 {
     Q_OBJECT
@@ -68,6 +70,17 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// Turns a to z into capitals in whatever else reaches a name box: a paste, a drop, the text an
+// assistive tool sets. (A change made here starts the box's undo history afresh.)
+class CapitalLetters : public QValidator
+{
+    Q_OBJECT
+
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &position) const override;
 };
 
 } // namespace vorn

@@ -141,9 +141,8 @@ SupportWindow::SupportWindow(int messageIndex, QWidget *parent)
                                                            m_txtFriendEmail, m_txtMessage})
         field->installEventFilter(this);
     pressOnEnter({m_cmdClose, m_cmdSubmit});
-    // The catalogue's link follows the designed stops, so that the keyboard reaches every page.
     setFocusChain({m_cmdClose, m_visitLink, m_txtName, m_cmdSubmit, m_txtEmail, m_txtFriendEmail,
-                   m_txtFriendName, m_txtMessage, m_lblGoToHome, m_cmdClose});
+                   m_txtFriendName, m_txtMessage, m_cmdClose});
     m_cmdClose->setFocus();
 }
 
@@ -225,10 +224,9 @@ void SupportWindow::buildCatalogueFrame()
     catalogueText->setWordWrap(true);
     place(catalogueText, 120, 360, 3495, 3855);
 
-    auto *lblGoToHome = m_lblGoToHome = makeLabel<LinkLabel>(
+    auto *lblGoToHome = makeLabel<LinkLabel>(
         catalogueFrame, "lblGoToHome", QStringLiteral("Click Here To Visit Lorewell Softwares"),
         FontRole::PanelLink, Yellow);
-    lblGoToHome->setFocusPolicy(Qt::TabFocus);
     place(lblGoToHome, 75, 4250, 3585, 210);
     whenFirstShown(this, [lblGoToHome] { fitFontToWidth(lblGoToHome, lblGoToHome->text()); });
     connect(lblGoToHome, &LinkLabel::clicked, this,

@@ -67,7 +67,6 @@ private:
     QLineEdit *m_txtFriendEmail = nullptr;
     QPlainTextEdit *m_txtMessage = nullptr;
     QPushButton *m_cmdSubmit = nullptr;
-    LinkLabel *m_lblGoToHome = nullptr;
     QWidget *m_toEmpty = nullptr; // a field entered with its placeholder, emptied once told
 };
 

@@ -331,7 +331,7 @@ void TestNumerology::soulAndPersonalityOfNames_data()
     QTest::newRow("LYNN SMITH: Y rule over the whole name") << "LYNN"
                                                             << ""
                                                             << "SMITH" << 9 << 8 << u"I"_s;
-    QTest::newRow("pasted lower case counts nothing") << "john"
+    QTest::newRow("lower case counts nothing: only capitals have values") << "john"
                                                       << ""
                                                       << "smith" << 0 << 0 << u""_s;
     QTest::newRow("accents and emoji count nothing")

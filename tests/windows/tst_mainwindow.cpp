@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <engine/numerology.h>
+#include <reading/reading.h>
 #include <windows/frame.h>
 #include <windows/geometry.h>
 #include <windows/mainwindow.h>
@@ -49,7 +51,8 @@ private Q_SLOTS:
     void fillsThePickListsOnLoad();
     void turnsTypedLowerCaseIntoCapitals_data();
     void turnsTypedLowerCaseIntoCapitals();
-    void letsPastedTextThroughUnchanged();
+    void countsANameAsTypedWhateverWayItCame_data();
+    void countsANameAsTypedWhateverWayItCame();
     void tabsThroughTheInputsInTheirOrder();
     void validatesEntriesInOrder_data();
     void validatesEntriesInOrder();
@@ -147,8 +150,8 @@ void TestMainWindow::isTheInputWindowAsDesigned()
     for (QAction *action : child<QMenu>(m_window, "mnuHelp")->actions())
         help << (action->isSeparator() ? u"-"_s : action->text());
     QCOMPARE(help,
-             (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"Co-&Brand This Software"_s,
-                          u"-"_s, u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
+             (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                          u"&Check for Software Update"_s, u"-"_s, u"&About Software"_s}));
     QVERIFY(child<QAction>(m_window, "mnuFileSep1")->isSeparator());
     QVERIFY(child<QAction>(m_window, "mnuFileSep2")->isSeparator());
 }
@@ -280,20 +283,70 @@ void TestMainWindow::turnsTypedLowerCaseIntoCapitals()
     QCOMPARE(edit->text(), shown.chopped(1));
 }
 
-void TestMainWindow::letsPastedTextThroughUnchanged()
+void TestMainWindow::countsANameAsTypedWhateverWayItCame_data()
 {
-    auto *edit = child<QLineEdit>(m_window, "txtFirstName");
-    edit->setFocus();
-    QGuiApplication::clipboard()->setText(QStringLiteral("john smith"));
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(edit->text(), u"john smith");
-    QTest::keyClicks(edit, QStringLiteral("x"));
-    QCOMPARE(edit->text(), u"john smithX");
-    // What a desktop's input method commits is typed, and turns to capitals as keys do.
-    QInputMethodEvent committed;
-    committed.setCommitString(u"y\u00e9z"_s);
-    QApplication::sendEvent(edit, &committed);
-    QCOMPARE(edit->text(), u"john smithXY\u00e9Z");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("shownFirst");
+    QTest::addColumn<QString>("shownLast");
+    QTest::addColumn<int>("soul");
+    QTest::addColumn<int>("personality");
+
+    for (const char *route : {"keys", "paste", "drop", "input method"}) {
+        QTest::newRow(route) << QString::fromLatin1(route) << u"john"_s << u"smith"_s << u"JOHN"_s
+                             << u"SMITH"_s << 6 << 2;
+    }
+    QTest::newRow("paste: accents and digits stay")
+        << u"paste"_s << u"ren\u00e9e 2"_s << u"o'neil"_s << u"REN\u00e9E 2"_s << u"O'NEIL"_s << 3
+        << 22;
+}
+
+void TestMainWindow::countsANameAsTypedWhateverWayItCame()
+{
+    QFETCH(QString, route);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, shownFirst);
+    QFETCH(QString, shownLast);
+    QFETCH(int, soul);
+    QFETCH(int, personality);
+
+    auto put = [&route](QLineEdit *box, const QString &text) {
+        box->setFocus();
+        if (route == u"keys") {
+            QTest::keyClicks(box, text);
+        } else if (route == u"paste") {
+            QGuiApplication::clipboard()->setText(text);
+            QTest::keySequence(box, QKeySequence::Paste);
+        } else if (route == u"drop") {
+            QMimeData dragged;
+            dragged.setText(text);
+            // A drop goes where the drag entered and was taken.
+            QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QApplication::sendEvent(box, &enter);
+            QDropEvent drop(QPointF(box->rect().center()), Qt::CopyAction, &dragged, Qt::LeftButton,
+                            Qt::NoModifier);
+            QApplication::sendEvent(box, &drop);
+        } else {
+            QInputMethodEvent committed;
+            committed.setCommitString(text);
+            QApplication::sendEvent(box, &committed);
+        }
+    };
+    auto *firstBox = child<QLineEdit>(m_window, "txtFirstName");
+    auto *lastBox = child<QLineEdit>(m_window, "txtLastName");
+    put(firstBox, first);
+    put(lastBox, last);
+    QCOMPARE(firstBox->text(), shownFirst);
+    QCOMPARE(lastBox->text(), shownLast);
+    // Typing leaves the box's undo steps as they were.
+    if (route == u"keys")
+        QVERIFY(firstBox->isUndoAvailable());
+    const Reading reading = makeReading(m_window->entries());
+    QCOMPARE(reading.section(ReadingCategory::Soul).number, soul);
+    QCOMPARE(reading.section(ReadingCategory::Personality).number, personality);
 }
 
 void TestMainWindow::tabsThroughTheInputsInTheirOrder()

@@ -331,9 +331,10 @@ void TestNumerology::soulAndPersonalityOfNames_data()
     QTest::newRow("LYNN SMITH: Y rule over the whole name") << "LYNN"
                                                             << ""
                                                             << "SMITH" << 9 << 8 << u"I"_s;
-    QTest::newRow("lower case counts nothing: only capitals have values") << "john"
-                                                      << ""
-                                                      << "smith" << 0 << 0 << u""_s;
+    QTest::newRow("lower case counts nothing: only capitals have values")
+        << "john"
+        << ""
+        << "smith" << 0 << 0 << u""_s;
     QTest::newRow("accents and emoji count nothing")
         << QStringLiteral("JO\u0308HN\u00e9") << QStringLiteral("\U0001F600")
         << QStringLiteral("SMIT\u00c9H\u200f") << 6 << 2 << u"OI"_s;

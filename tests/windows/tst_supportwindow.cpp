@@ -446,9 +446,9 @@ void TestSupportWindow::opensWithExitFocusedAndNoDefaultButton()
 void TestSupportWindow::tabsThroughTheControlsInTheirOrder()
 {
     // As designed: the link labels take no focus.
-    const QStringList order = {u"Check1"_s,         u"txtName"_s,       u"cmdSubmit"_s,
-                               u"txtEmail"_s,       u"txtFriendEmail"_s, u"txtFriendName"_s,
-                               u"txtMessage"_s,     u"cmdClose"_s};
+    const QStringList order
+        = {u"Check1"_s,         u"txtName"_s,       u"cmdSubmit"_s,  u"txtEmail"_s,
+           u"txtFriendEmail"_s, u"txtFriendName"_s, u"txtMessage"_s, u"cmdClose"_s};
     QStringList forward;
     for (int i = 0; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

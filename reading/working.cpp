@@ -33,12 +33,17 @@ bool isMaster(EngineNumber n)
     return n == MasterEleven || n == MasterTwentyTwo;
 }
 
-// One line of working: sums of digits in a row ("2 + 9 = 11, then 1 + 1 = 2"). A sum of 11 or 22
-// summed further would look like a slip to a reader who knows master numbers: the first such
-// chain of the line says why.
+// One line of working: sums of digits in a row ("2 + 9 = 11, then 1 + 1 = 2"). An 11 or a 22
+// summed further would look like a slip to a reader who knows master numbers: the first chain of
+// the line that sums one says which 11 or 22 is kept.
 class SumChain
 {
 public:
+    explicit SumChain(QString masterNote)
+        : m_masterNote(std::move(masterNote))
+    {
+    }
+
     // The sums from a value through each step that changes it; empty when none does.
     QString chain(EngineNumber from, std::span<const EngineNumber> steps)
     {
@@ -47,7 +52,7 @@ public:
         for (const EngineNumber step : steps) {
             if (step == from)
                 continue;
-            passedMaster |= !sums.isEmpty() && isMaster(from);
+            passedMaster |= isMaster(from);
             sums << digitsSummed(from, step);
             from = step;
         }
@@ -70,9 +75,10 @@ private:
         if (!passedMaster || m_noted)
             return {};
         m_noted = true;
-        return u" (only a grand total of 11 or 22 is kept)"_s;
+        return u" ("_s + m_masterNote + u')';
     }
 
+    QString m_masterNote;
     bool m_noted = false;
 };
 
@@ -93,9 +99,10 @@ QString letterList(const NameWorking &working)
         letters << QChar::fromLatin1(working.letters[i].letter) + u' '
                 + QString::number(working.letters[i].value);
     QString text = letters.join(u" + "_s);
-    if (working.letterCount > working.listed())
-        text += u" and "_s + counted(qlonglong(working.letterCount - working.listed()))
-            + u" more letters"_s;
+    const std::size_t more = working.letterCount - working.listed();
+    if (more > 0)
+        text += u" and "_s + counted(qlonglong(more))
+            + (more == 1 ? u" more letter"_s : u" more letters"_s);
     return text;
 }
 
@@ -103,7 +110,7 @@ QString skippedNote(std::size_t skipped)
 {
     if (skipped == 0)
         return {};
-    return u" (a total stops at 32,767, so "_s + counted(qlonglong(skipped))
+    return u" (the total may not pass 32,767, so "_s + counted(qlonglong(skipped))
         + (skipped == 1 ? u" letter is"_s : u" letters are"_s) + u" left out)"_s;
 }
 
@@ -120,7 +127,7 @@ QString letterHeading(bool vowels, bool yRule)
 
 QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
 {
-    SumChain sums;
+    SumChain sums(u"only a grand total of 11 or 22 is kept"_s);
     const int month = born.month();
     const QString day = datePart(sums, u"Day "_s + QString::number(born.day()), born.day(),
                                  {working.day.digitSum, working.day.value});
@@ -142,12 +149,12 @@ QString nameWorkingText(const NameWorking &working, ReadingCategory category, bo
 {
     const bool vowels = category == ReadingCategory::Soul;
     if (working.letterCount == 0)
-        return vowels ? u"The name has no vowel, so the number is 0."_s
+        return vowels ? u"The name has no vowel and no Y, so the number is 0."_s
                       : u"The name has no consonant, so the number is 0, which shows the reading "_s
                         u"of 7."_s;
     return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
         + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
-        + SumChain().reduction(working.reduction);
+        + SumChain(u"only a total of exactly 11 or 22 is kept"_s).reduction(working.reduction);
 }
 
 } // namespace vorn

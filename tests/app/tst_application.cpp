@@ -559,7 +559,7 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "picLifeJourneySecondaryColor", A::Graphic, u"Pink, Cherry"_s);
     row("frmDisplay", "lblPersonalityNumber", A::StaticText, u"2"_s, "Personality Number", {},
         u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
-        u"= 2 (only a grand total of 11 or 22 is kept)."_s);
+        u"= 2 (only a total of exactly 11 or 22 is kept)."_s);
     row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary Color Description"_s);
     row("frmDisplay", "txtPersonalitySecondaryColorDesc", A::EditableText,
         u"Secondary Color Description"_s);

@@ -67,6 +67,10 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of 11 or 22 is kept). Month 11 "
         u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year's sum is "
         u"reduced only once). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+    row("a day and a month of 11 summed", ReadingFor(u"a"_s, u"b"_s, QDate(2009, 11, 11)),
+        lifeJourney,
+        u"Day 11: 1 + 1 = 2 (only a grand total of 11 or 22 is kept). Month 11 (November): 1 + 1 "
+        u"= 2. Year 2009: 2 + 0 + 0 + 9 = 11, then 1 + 1 = 2. Grand total: 2 + 2 + 2 = 6."_s);
     row("single digits stay", ReadingFor(u"a"_s, u"b"_s, QDate(2000, 3, 5)), lifeJourney,
         u"Day 5 stays 5. Month 3 (March) stays 3. Year 2000: 2 + 0 + 0 + 0 = 2. Grand total: "
         u"5 + 3 + 2 = 10, then 1 + 0 = 1."_s);
@@ -77,7 +81,7 @@ void TestReading::saysHowEachNumberWasFound_data()
     row("vowels", johnSmith, soul, u"Vowels: O 6 + I 9 = 15, then 1 + 5 = 6."_s);
     row("consonants", johnSmith, personality,
         u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
-        u"= 2 (only a grand total of 11 or 22 is kept)."_s);
+        u"= 2 (only a total of exactly 11 or 22 is kept)."_s);
     row("a name's total of 11 kept", ReadingFor(u"mary"_s, u"lee"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: A 1 + E 5 + E 5 = 11, a master number, kept as is."_s);
     const Reading rhysWynn = ReadingFor(u"rhys"_s, u"wynn"_s, QDate(2000, 1, 1));
@@ -86,21 +90,22 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"then 1 + 4 = 5."_s);
     row("Y as a consonant too", rhysWynn, personality,
         u"Consonants (each Y counts as a consonant too): R 9 + H 8 + Y 7 + S 1 + W 5 + Y 7 + N 5 "
-        u"+ N 5 = 47, then 4 + 7 = 11, then 1 + 1 = 2 (only a grand total of 11 or 22 is "
+        u"+ N 5 = 47, then 4 + 7 = 11, then 1 + 1 = 2 (only a total of exactly 11 or 22 is "
         u"kept)."_s);
     row("no vowel", ReadingFor(u"brr"_s, u"tsk"_s, QDate(2000, 1, 1)), soul,
-        u"The name has no vowel, so the number is 0."_s);
+        u"The name has no vowel and no Y, so the number is 0."_s);
     row("no consonant", ReadingFor(u"aeiou"_s, u"aeiou"_s, QDate(2000, 1, 1)), personality,
         u"The name has no consonant, so the number is 0, which shows the reading of 7."_s);
-    row("the letters after the 24th counted", ReadingFor(TwentyFourAs, u"ee"_s, QDate(2000, 1, 1)),
+    row("the letter after the 24th counted", ReadingFor(TwentyFourAs, u"e"_s, QDate(2000, 1, 1)),
         soul,
         u"Vowels: "_s + QStringList(24, u"A 1"_s).join(u" + "_s)
-            + u" and 2 more letters = 34, then 3 + 4 = 7."_s);
+            + u" and 1 more letter = 29, then 2 + 9 = 11, then 1 + 1 = 2 (only a total of exactly "
+              u"11 or 22 is kept)."_s);
     row("a total that stops at its limit",
         ReadingFor(QString(4000, u'I'), u"b"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: "_s + QStringList(24, u"I 9"_s).join(u" + "_s)
-            + u" and 3,976 more letters = 32,760 (a total stops at 32,767, so 360 letters are "
-              u"left out), then 3 + 2 + 7 + 6 + 0 = 18, then 1 + 8 = 9."_s);
+            + u" and 3,976 more letters = 32,760 (the total may not pass 32,767, so 360 letters "
+              u"are left out), then 3 + 2 + 7 + 6 + 0 = 18, then 1 + 8 = 9."_s);
 }
 
 void TestReading::saysHowEachNumberWasFound()

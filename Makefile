@@ -13,8 +13,8 @@ PKGS_PACKAGE := $(PKGS_BUILD) debhelper qt6-qpa-plugins desktop-file-utils appst
                 poppler-utils xvfb x11-utils lintian devscripts
 PKGS_TEST := $(PKGS_PACKAGE) clang-format dpkg-dev file xauth \
              x11vnc dbus-daemon at-spi2-core python3-pyatspi \
-             orca speech-dispatcher xdotool openbox
-PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc dbus-daemon
+             orca speech-dispatcher xdotool openbox python3-pycryptodome
+PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc dbus-daemon openbox
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth poppler-utils
 PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3
 BENCH_DIR ?= build-bench

@@ -160,27 +160,27 @@ CsvReader::Step CsvReader::scan()
     };
 
     while (p < end) {
-        if (m_state == State::RecordStart) {
-            if (IsBreak(*p)) {
-                countBreak(p++);
-                continue;
-            }
-            m_recordLine = m_line;
-            const std::uint64_t at = offsetOf(p);
-            m_recordLimit = at + std::min<std::uint64_t>(m_limits.maxRecordBytes, UINT64_MAX - at);
-            m_fieldCount = 0;
-            beginField();
-            m_state = State::FieldStart;
-        }
         const bool endsRecord = IsBreak(*p) && m_state != State::Quoted;
-        if (!m_skipping && !endsRecord && offsetOf(p) >= m_recordLimit) {
+        if (m_state != State::RecordStart && !m_skipping && !endsRecord
+            && offsetOf(p) >= m_recordLimit) {
             report(Result::RecordTooLong, m_recordLine);
             return halt(p, Step::Stopped);
         }
 
         switch (m_state) {
-        case State::RecordStart:
+        case State::RecordStart: {
+            if (IsBreak(*p)) {
+                countBreak(p++);
+                break;
+            }
+            const std::uint64_t at = offsetOf(p);
+            m_recordLine = m_line;
+            m_recordLimit = at + std::min<std::uint64_t>(m_limits.maxRecordBytes, UINT64_MAX - at);
+            m_fieldCount = 0;
+            beginField();
+            m_state = State::FieldStart;
             break;
+        }
         case State::FieldStart:
             if (*p == '"') {
                 m_quoteLine = m_line;

@@ -7,6 +7,7 @@
 
 #include "app/csvreader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>

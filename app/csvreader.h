@@ -66,10 +66,11 @@ public:
     Result readRecord(std::vector<std::string> &fields);
 
     // The line of the last result: where the record began (also for a record past a limit), or
-    // where the fault is; for End the last line.
+    // where the fault is; for End, the line after the last line break.
     std::uint64_t line() const { return m_resultLine; }
 
-    // Bytes of the input read through so far, for a progress figure.
+    // Bytes of the input read through so far, for a progress figure; after a fatal result, no
+    // further than the fault.
     std::uint64_t bytesConsumed() const { return m_offset + m_pos; }
 
     // The errno of a ReadError, 0 otherwise.

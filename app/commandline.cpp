@@ -1,23 +1,21 @@
 #include "commandline.h"
 
+#include "batch.h"
+#include "commandio.h"
+#include "entrychecks.h"
 #include "programname.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <QRegularExpression>
 #include <QSaveFile>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <reading/document.h>
-#include <reading/entries.h>
 #include <reading/json.h>
 #include <reading/reading.h>
 #include <reading/text.h>
-#include <reading/texts.h>
 #include <version.h>
 
 using namespace Qt::StringLiterals;
@@ -28,33 +26,37 @@ namespace {
 
 const QString Program = QLatin1String(ProgramName);
 
-// The command line's options, as the parser takes them and as isCommandLine knows them.
+// The command line's options, as the parser takes them and as isCommandLine knows them, in the
+// order --help lists them.
 struct Options
 {
-    QCommandLineOption help{{u"h"_s, u"help"_s}, u"show this help and exit"_s};
-    QCommandLineOption version{{u"V"_s, u"version"_s}, u"show the version and exit"_s};
     QCommandLineOption first{u"first"_s, u"the first name (required)"_s, u"NAME"_s};
     QCommandLineOption middle{u"middle"_s, u"the middle name, if any"_s, u"NAME"_s};
     QCommandLineOption last{u"last"_s, u"the last name (required)"_s, u"NAME"_s};
     QCommandLineOption born{
         u"born"_s, u"the birth date, from 1900-01-01 to 2050-12-31 (required)"_s, u"YYYY-MM-DD"_s};
+    QCommandLineOption batch{u"batch"_s,
+                             u"read a list of people from FILE, a CSV file whose first row names "
+                             u"the columns first, last, born, and, if any, middle; - reads "
+                             u"standard input"_s,
+                             u"FILE"_s};
     QCommandLineOption format{u"format"_s,
-                              u"the form of the reading: text (the default), json, or pdf, which "
-                              u"needs --output"_s,
-                              u"FORMAT"_s, u"text"_s};
+                              u"text (the default for one reading), json, or pdf; with --batch, "
+                              u"jsonl (the default), csv, text, or pdf"_s,
+                              u"FORMAT"_s};
     QCommandLineOption output{u"output"_s,
-                              u"write the reading to FILE instead of standard output"_s, u"FILE"_s};
+                              u"write to FILE instead of standard output; a PDF needs it, and "
+                              u"with --batch it names the folder for the PDFs"_s,
+                              u"FILE"_s};
+    QCommandLineOption quiet{{u"q"_s, u"quiet"_s}, u"show no progress line while a list is read"_s};
+    QCommandLineOption help{{u"h"_s, u"help"_s}, u"display this help and exit"_s};
+    QCommandLineOption version{{u"V"_s, u"version"_s}, u"output version information and exit"_s};
 
     QList<QCommandLineOption> all() const
     {
-        return {help, version, first, middle, last, born, format, output};
+        return {first, middle, last, born, batch, format, output, quiet, help, version};
     }
 };
-
-void complain(const QString &message)
-{
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(Program), qUtf8Printable(message));
-}
 
 int usageError(const QString &message)
 {
@@ -63,113 +65,99 @@ int usageError(const QString &message)
     return 2;
 }
 
-// In the GNU manner: "-h, --help" and "--first=NAME", each with its description beside it,
-// folded to 79 columns.
+// "  -q, --quiet" or "      --born=YYYY-MM-DD", its description beside it from column 27,
+// folded to 79 columns, as GNU programs write it.
+QString optionLine(const QCommandLineOption &option)
+{
+    constexpr qsizetype Column = 26, Width = 79;
+    QString spelled = u"  "_s;
+    for (const QString &name : option.names())
+        spelled += name.size() == 1 ? QString(u'-' + name + u", "_s) : QString(u"--"_s + name);
+    if (option.names().constFirst().size() > 1)
+        spelled.insert(2, u"    "_s);
+    if (!option.valueName().isEmpty())
+        spelled += u'=' + option.valueName();
+    QString line = spelled.leftJustified(Column - 1) + u' ';
+    if (spelled.size() >= Column - 1)
+        line = spelled + u'\n' + QString(Column, u' ');
+    for (const QString &word : option.description().split(u' ')) {
+        const qsizetype lineStart = line.lastIndexOf(u'\n') + 1;
+        if (line.size() - lineStart + 1 + word.size() > Width) {
+            while (line.endsWith(u' '))
+                line.chop(1);
+            line += u'\n' + QString(Column, u' ');
+        } else if (!line.endsWith(u' ')) {
+            line += u' ';
+        }
+        line += word;
+    }
+    return line + u'\n';
+}
+
 QString helpText(const Options &options)
 {
-    QString text = u"Usage: "_s + Program
-        + u" --first=NAME --last=NAME --born=YYYY-MM-DD [OPTION]...\n"_s
-          u"Write the color numerology reading of a name and a birth date, as text, JSON,\n"_s
-          u"or PDF. Without options, the program opens its windows instead.\n\n"_s;
-    constexpr qsizetype Column = 26, Width = 79;
-    for (const QCommandLineOption &option : options.all()) {
-        QString spelled = u"  "_s;
-        for (const QString &name : option.names())
-            spelled += name.size() == 1 ? QString(u'-' + name + u", "_s) : QString(u"--"_s + name);
-        if (option.names().constFirst().size() > 1)
-            spelled.insert(2, u"    "_s);
-        if (!option.valueName().isEmpty())
-            spelled += u'=' + option.valueName();
-        QString line = spelled.leftJustified(Column - 1) + u' ';
-        if (spelled.size() >= Column - 1)
-            line = spelled + u'\n' + QString(Column, u' ');
-        for (const QString &word : option.description().split(u' ')) {
-            const qsizetype lineStart = line.lastIndexOf(u'\n') + 1;
-            if (line.size() - lineStart + word.size() > Width) {
-                while (line.endsWith(u' '))
-                    line.chop(1);
-                line += u'\n' + QString(Column, u' ');
-            } else if (!line.endsWith(u' '))
-                line += u' ';
-            line += word;
-        }
-        text += line + u'\n';
-    }
+    QString text = u"Usage: "_s + Program + u" --first=NAME --last=NAME --born=YYYY-MM-DD\n"_s
+        + u"         [OPTION]...\n  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s
+        + u"Write the color numerology reading of a name and a birth date, or of each\n"_s
+          u"person on a list, as text, JSON, CSV, or PDF. With none of these options, the\n"_s
+          u"program opens its windows instead.\n\n"_s;
+    for (const QCommandLineOption &option : options.all())
+        text += optionLine(option);
     return text
         + u"\nEach letter of a name is worth its place in the alphabet, reduced to one digit\n"_s
           u"(A, J, and S are worth 1; I and R are worth 9). The vowels A, E, I, O, and U\n"_s
           u"give the Soul Number, and the consonants the Personality Number; in a name\n"_s
           u"with none of these vowels, Y counts as both. Lowercase letters count as\n"_s
           u"capitals, as in the input window; other characters are ignored.\n\n"_s
+          u"A list run writes one line, row, or reading for each row of the list, in its\n"_s
+          u"order, and goes on past a refused row, which it reports on standard error with\n"_s
+          u"its line. Exit status: 0 when every row made a reading, 1 when a row was\n"_s
+          u"refused or a PDF could not be written, 2 when the list cannot be read.\n\n"_s
           u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
-          u"-session, and -reverse, are passed to Qt, and the program opens its windows.\n"_s;
+          u"-session, and -reverse, are passed to Qt, and the program opens its windows.\n\n"_s
+          u"Report bugs to: "_s
+        + QStringLiteral(VORN_BUG_ADDRESS) + u"\nVorn Color Numerology home page: <"_s
+        + QStringLiteral(VORN_HOME_PAGE) + u">\n"_s;
 }
 
-// Standard output, or the file at path; an empty reason when the bytes were written.
-QString write(const QString &path, const QByteArray &bytes)
+QString versionText()
 {
-    if (path.isEmpty()) {
-        errno = 0;
-        if (std::fwrite(bytes.constData(), 1, bytes.size(), stdout) == std::size_t(bytes.size())
-            && std::fflush(stdout) == 0)
-            return {};
-        return QString::fromLocal8Bit(std::strerror(errno ? errno : EIO));
-    }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return {};
-    return file.errorString();
+    return Program + u' ' + QCoreApplication::applicationVersion() + u"\nCopyright (C) "_s
+        + QString::number(VORN_RELEASE_YEAR)
+        + u" Lorewell\nFree of charge: you may use this program and pass it on unchanged,\n"_s
+          u"but you may not sell it.\n"_s;
 }
 
-QString writePdf(const QString &path, const Reading &reading)
+// Writes one page of text to standard output: --help and --version.
+int say(const QString &text)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && writeReadingPdf(reading, file) && file.commit())
-        return {};
-    return file.errorString();
+    CommandOutput out({});
+    if (out.write(text.toUtf8()) && out.finish())
+        return 0;
+    complain(u"could not write to standard output: "_s + out.errorString());
+    return 1;
 }
 
-enum class Born { Read, Malformed, OutOfRange };
-
-// The birth-date pick lists' texts for a date written YYYY-MM-DD within the years the lists
-// offer; a day or month they do not offer is left empty, as a list with nothing picked.
-Born readBirthDate(const QString &born, ReadingEntries &entries)
+QByteArray pdfOf(const Reading &reading)
 {
-    if (born.isEmpty())
-        return Born::Read;
-    static const QRegularExpression Iso(u"^(\\d{4})-(\\d{2})-(\\d{2})$"_s);
-    const QRegularExpressionMatch match = Iso.match(born);
-    if (!match.hasMatch())
-        return Born::Malformed;
-    if (born < u"1900-01-01" || born > u"2050-12-31")
-        return Born::OutOfRange;
-    const int month = match.captured(2).toInt(), day = match.captured(3).toInt();
-    if (day >= 1 && day <= 31)
-        entries.day = QString::number(day);
-    if (month >= 1 && month <= 12)
-        entries.month = monthName(month);
-    entries.year = match.captured(1);
-    return Born::Read;
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    writeReadingPdf(reading, pdf);
+    return pdf.data();
 }
 
-// What the input window refuses, in a command's words: the option to give, or the date that
-// does not exist.
-QString refusal(const EntryProblem &problem, const QString &born)
+int writeOneReading(const Reading &reading, const QString &format, const QString &path)
 {
-    switch (problem.focus) {
-    case EntryField::FirstName:
-        return u"a first name is required (--first=NAME)"_s;
-    case EntryField::LastName:
-        return u"a last name is required (--last=NAME)"_s;
-    case EntryField::Day:
-    case EntryField::Month:
-    case EntryField::Year:
-    case EntryField::None:
-        break;
-    }
-    if (born.isEmpty())
-        return u"a birth date is required (--born=YYYY-MM-DD)"_s;
-    return u"the birth date '"_s + born + u"' does not exist"_s;
+    const QByteArray bytes = format == u"pdf" ? pdfOf(reading)
+        : format == u"json"
+        ? QJsonDocument::fromJson(readingJson(reading)).toJson(QJsonDocument::Indented)
+        : readingText(reading).toUtf8();
+    CommandOutput out(path);
+    if (out.open() && out.write(bytes) && out.finish())
+        return 0;
+    complain(u"could not write "_s + (path.isEmpty() ? u"to "_s : QString()) + out.where() + u": "_s
+             + out.errorString());
+    return 1;
 }
 
 bool asksForPdf(int argc, char *argv[])
@@ -189,6 +177,41 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext &, const QString &mess
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         complain(message);
+}
+
+std::optional<ListFormat> listFormat(const QString &name)
+{
+    if (name.isEmpty() || name == u"jsonl")
+        return ListFormat::JsonLines;
+    if (name == u"csv")
+        return ListFormat::Csv;
+    if (name == u"text")
+        return ListFormat::Text;
+    if (name == u"pdf")
+        return ListFormat::Pdf;
+    return std::nullopt;
+}
+
+int runListFromOptions(const QCommandLineParser &parser, const Options &options)
+{
+    for (const QCommandLineOption *entry :
+         {&options.first, &options.middle, &options.last, &options.born}) {
+        if (parser.isSet(*entry))
+            return usageError(u"--"_s + entry->names().constFirst()
+                              + u" names one person, and --batch a list: give one of them"_s);
+    }
+    ListSettings settings;
+    settings.input = parser.value(options.batch);
+    settings.output = parser.value(options.output);
+    settings.quiet = parser.isSet(options.quiet);
+    const std::optional<ListFormat> format = listFormat(parser.value(options.format));
+    if (!format)
+        return usageError(u"unknown format '"_s + parser.value(options.format)
+                          + u"' for a list: use jsonl, csv, text, or pdf"_s);
+    settings.format = *format;
+    if (settings.format == ListFormat::Pdf && settings.output.isEmpty())
+        return usageError(u"the PDFs of a list need a folder: --output=FOLDER"_s);
+    return runList(settings);
 }
 
 } // namespace
@@ -240,58 +263,31 @@ int runCommandLine(int argc, char *argv[])
             error.chop(1);
         return usageError(error);
     }
-    if (parser.isSet(options.help)) {
-        const QString error = write(QString(), helpText(options).toUtf8());
-        return error.isEmpty() ? 0 : (complain(error), 1);
-    }
-    if (parser.isSet(options.version)) {
-        const QString error
-            = write(QString(),
-                    (Program + u' ' + QCoreApplication::applicationVersion() + u"\nCopyright (C) "_s
-                     + QString::number(VORN_RELEASE_YEAR) + u" Lorewell\n"_s)
-                        .toUtf8());
-        return error.isEmpty() ? 0 : (complain(error), 1);
-    }
+    if (parser.isSet(options.help))
+        return say(helpText(options));
+    if (parser.isSet(options.version))
+        return say(versionText());
     if (!parser.positionalArguments().isEmpty())
         return usageError(u"unexpected argument '"_s + parser.positionalArguments().first()
                           + u"'"_s);
-    const QString kind = parser.value(options.format);
-    if (kind != u"text" && kind != u"json" && kind != u"pdf")
-        return usageError(u"unknown format '"_s + kind + u"': use text, json, or pdf"_s);
-    if (kind == u"pdf" && parser.value(options.output).isEmpty())
+    if (parser.isSet(options.batch))
+        return runListFromOptions(parser, options);
+
+    const QString format = parser.isSet(options.format) ? parser.value(options.format) : u"text"_s;
+    if (format != u"text" && format != u"json" && format != u"pdf")
+        return usageError(u"unknown format '"_s + format + u"': use text, json, or pdf"_s
+                          + (format == u"jsonl" || format == u"csv"
+                                 ? u" (" + format + u" is for a list: --batch=FILE)"
+                                 : QString()));
+    if (format == u"pdf" && parser.value(options.output).isEmpty())
         return usageError(u"a PDF needs --output=FILE"_s);
 
-    ReadingEntries entries;
-    switch (readBirthDate(parser.value(options.born), entries)) {
-    case Born::Read:
-        break;
-    case Born::Malformed:
-        return usageError(u"the birth date must be written as YYYY-MM-DD, not '"_s
-                          + parser.value(options.born) + u"'"_s);
-    case Born::OutOfRange:
-        return usageError(u"the birth date must be between 1900-01-01 and 2050-12-31, not '"_s
-                          + parser.value(options.born) + u"'"_s);
-    }
-    // The names as typing them into the name boxes gives them.
-    entries.firstName = typedCapitals(parser.value(options.first));
-    entries.middleName = typedCapitals(parser.value(options.middle));
-    entries.lastName = typedCapitals(parser.value(options.last));
-    if (const std::optional<EntryProblem> problem = validateInput(entries))
-        return usageError(refusal(*problem, parser.value(options.born)));
-
-    const Reading reading = makeReading(entries);
-    const QString path = parser.value(options.output);
-    const QString error = kind == u"pdf" ? writePdf(path, reading)
-        : kind == u"json"
-        ? write(path, QJsonDocument(readingJson(reading)).toJson(QJsonDocument::Indented))
-        : write(path, readingText(reading).toUtf8());
-    if (!error.isEmpty()) {
-        complain(u"could not write "_s
-                 + (path.isEmpty() ? u"to standard output"_s : u'\'' + path + u'\'') + u": "_s
-                 + error);
-        return 1;
-    }
-    return 0;
+    const CheckedEntries checked
+        = checkEntries({parser.value(options.first), parser.value(options.middle),
+                        parser.value(options.last), parser.value(options.born)});
+    if (!checked.accepted())
+        return usageError(checked.refusal);
+    return writeOneReading(makeReading(checked.entries), format, parser.value(options.output));
 }
 
 std::optional<int> refuseLeftOverArguments(const QStringList &leftOver)

@@ -2,12 +2,15 @@
 // number its total, its working and the reading its tab shows.
 #pragma once
 
-#include <QJsonObject>
+#include <QByteArray>
+#include <optional>
 
 namespace vorn {
 
 struct Reading;
 
-QJsonObject readingJson(const Reading &reading);
+// One line of compact JSON, keys in alphabetical order, as Qt's QJsonDocument writes it; with
+// line, a list's row, which the object then holds as "line".
+QByteArray readingJson(const Reading &reading, std::optional<quint64> line = std::nullopt);
 
 } // namespace vorn

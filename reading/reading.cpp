@@ -59,7 +59,9 @@ QString Reading::birthDate() const
         + QString::number(born.year());
 }
 
-Section makeSection(ReadingCategory category, EngineNumber number, const QString &working)
+namespace {
+
+Section catalogSection(ReadingCategory category, EngineNumber number)
 {
     const TabFill fill = DecideTabFill(category, number);
     Section section;
@@ -73,6 +75,25 @@ Section makeSection(ReadingCategory category, EngineNumber number, const QString
     section.introduction = fromUtf8(CategoryIntro(category));
     section.interpretation = fromUtf8(fill.Interpretation);
     section.interpretationBox = fromUtf8(fill.InterpretationText);
+    return section;
+}
+
+} // namespace
+
+Section makeSection(ReadingCategory category, EngineNumber number, const QString &working)
+{
+    // The sections of the numbers the engine gives, made once; their texts are shared.
+    static const auto made = [] {
+        std::array<std::array<Section, 23>, 3> sections;
+        for (ReadingCategory each : ReadingCategories) {
+            for (EngineNumber n = 0; n <= MasterTwentyTwo; ++n)
+                sections[std::size_t(each)][std::size_t(n)] = catalogSection(each, n);
+        }
+        return sections;
+    }();
+    Section section = number >= 0 && number <= MasterTwentyTwo
+        ? made[std::size_t(category)][std::size_t(number)]
+        : catalogSection(category, number);
     section.working = working;
     return section;
 }

@@ -16,16 +16,22 @@ namespace {
 // Counts and totals as a reader writes them: 15,976.
 QString counted(qlonglong n)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    return english.toString(n);
 }
 
-// "1 + 4 = 5": the digits of a value summed to the next.
-QString digitsSummed(EngineNumber from, EngineNumber to)
+// "1 + 4 = 5": the digits of a value summed to the next. (A list run writes many a second:
+// this and the chain below append to one string rather than join lists.)
+void appendDigitsSummed(QString &text, EngineNumber from, EngineNumber to)
 {
-    QStringList digits;
-    for (const QChar digit : QString::number(from))
-        digits << QString(digit);
-    return digits.join(u" + "_s) + u" = "_s + QString::number(to);
+    const QString digits = QString::number(from);
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0)
+            text += u" + "_s;
+        text += digits[i];
+    }
+    text += u" = "_s;
+    text += QString::number(to);
 }
 
 bool isMaster(EngineNumber n)
@@ -47,16 +53,18 @@ public:
     // The sums from a value through each step that changes it; empty when none does.
     QString chain(EngineNumber from, std::span<const EngineNumber> steps)
     {
-        QStringList sums;
+        QString sums;
         bool passedMaster = false;
         for (const EngineNumber step : steps) {
             if (step == from)
                 continue;
             passedMaster |= isMaster(from);
-            sums << digitsSummed(from, step);
+            if (!sums.isEmpty())
+                sums += u", then "_s;
+            appendDigitsSummed(sums, from, step);
             from = step;
         }
-        return sums.join(u", then "_s) + masterNote(passedMaster);
+        return sums + masterNote(passedMaster);
     }
 
     // What follows a total: ", then 1 + 4 = 5.", or the master number kept.
@@ -94,11 +102,15 @@ QString datePart(SumChain &sums, const QString &caption, int shown,
 
 QString letterList(const NameWorking &working)
 {
-    QStringList letters;
-    for (std::size_t i = 0; i < working.listed(); ++i)
-        letters << QChar::fromLatin1(working.letters[i].letter) + u' '
-                + QString::number(working.letters[i].value);
-    QString text = letters.join(u" + "_s);
+    QString text;
+    text.reserve(qsizetype(working.listed()) * 6 + 32);
+    for (std::size_t i = 0; i < working.listed(); ++i) {
+        if (i > 0)
+            text += u" + "_s;
+        text += QChar::fromLatin1(working.letters[i].letter);
+        text += u' ';
+        text += QString::number(working.letters[i].value);
+    }
     const std::size_t more = working.letterCount - working.listed();
     if (more > 0)
         text += u" and "_s + counted(qlonglong(more))

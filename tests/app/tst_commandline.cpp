@@ -3,8 +3,10 @@
 
 #include "uitesting.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <app/csvreader.h>
 #include <catalogue/catalogue.h>
 #include <reading/entries.h>
 #include <reading/json.h>
@@ -34,7 +37,8 @@ struct Run
 };
 
 Run Program(const QStringList &arguments, const QString &home,
-            const QString &program = QStringLiteral(VORN_PROGRAM), const QString &locale = {})
+            const QString &program = QStringLiteral(VORN_PROGRAM), const QString &locale = {},
+            const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -49,7 +53,9 @@ Run Program(const QStringList &arguments, const QString &home,
         env.insert(u"LC_ALL"_s, locale);
     process.setProcessEnvironment(env);
     process.start(program, arguments);
-    if (!process.waitForFinished(20000))
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
         return {};
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
@@ -59,6 +65,49 @@ QStringList Entries(const char *first, const char *last, const char *born)
 {
     return {u"--first"_s, QString::fromUtf8(first), u"--last"_s, QString::fromUtf8(last),
             u"--born"_s,  QString::fromLatin1(born)};
+}
+
+// A list as a spreadsheet saves it: a byte order mark, CR LF, the columns in an order of its own
+// with one more, names quoted for their commas, quotes and a line break, and rows the input
+// window would refuse.
+const QByteArray List = "\xEF\xBB\xBF"
+                        "Born,Last,Notes,FIRST,middle\r\n"
+                        "1999-11-29,smith,\"tea, not coffee\",john,\r\n"
+                        "2000-02-29,\"O'Neil, \"\"Junior\"\"\",,ren\xC3\xA9"
+                        "e,paul\r\n"
+                        "1999-13-01,lee,,mary,\r\n"
+                        "2001-04-31,\"Doe\r\nSmith\",,jane,\r\n"
+                        "1980-01-01,,,bob,\r\n"
+                        "1993-09-09,brr,,klm,\r\n";
+
+// Each data row of the list: its first line, and the single command line's arguments for it.
+struct Person
+{
+    int line;
+    QStringList arguments;
+};
+
+QList<Person> People()
+{
+    auto person = [](int line, const QString &first, const QString &last, const QString &born,
+                     const QString &middle = {}) {
+        QStringList arguments{u"--first"_s, first, u"--last"_s, last, u"--born"_s, born};
+        if (!middle.isEmpty())
+            arguments << u"--middle"_s << middle;
+        return Person{line, arguments};
+    };
+    return {person(2, u"john"_s, u"smith"_s, u"1999-11-29"_s),
+            person(3, u"ren\u00e9e"_s, u"O'Neil, \"Junior\""_s, u"2000-02-29"_s, u"paul"_s),
+            person(4, u"mary"_s, u"lee"_s, u"1999-13-01"_s),
+            person(5, u"jane"_s, u"Doe\r\nSmith"_s, u"2001-04-31"_s),
+            person(7, u"bob"_s, QString(), u"1980-01-01"_s),
+            person(8, u"klm"_s, u"brr"_s, u"1993-09-09"_s)};
+}
+
+// What the single command line says to a refused entry, without the program's name.
+QString Refusal(const Run &run)
+{
+    return run.err.section(u'\n', 0, 0).section(u": "_s, 1);
 }
 
 } // namespace
@@ -77,6 +126,11 @@ private Q_SLOTS:
     void leavesOutTheDescriptionsTheCatalogueLacks();
     void refusesWhatTheInputWindowRefuses_data();
     void refusesWhatTheInputWindowRefuses();
+    void answersAListAsItAnswersEachPerson_data();
+    void answersAListAsItAnswersEachPerson();
+    void writesAWholePdfForEachAcceptedRow();
+    void refusesAListItCannotRead_data();
+    void refusesAListItCannotRead();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -103,8 +157,16 @@ void TestCommandLine::answersHelpAndVersion()
     const Run help = Program({u"--help"_s}, m_home->path(), link);
     QCOMPARE(help.status, 0);
     QVERIFY2(help.out.startsWith("Usage: vorn-color-numerology --first=NAME --last=NAME "
-                                 "--born=YYYY-MM-DD [OPTION]...\n"),
+                                 "--born=YYYY-MM-DD\n         [OPTION]...\n"
+                                 "  or:  vorn-color-numerology --batch=FILE [OPTION]...\n"),
              help.out.constData());
+    // Within 79 columns, as GNU asks, its own options before --help and --version, and where
+    // to report a fault last.
+    for (const QByteArray &line : help.out.split('\n'))
+        QVERIFY2(QString::fromUtf8(line).size() <= 79, line.constData());
+    QVERIFY(help.out.indexOf("--batch=FILE") < help.out.indexOf("-h, --help"));
+    QVERIFY(help.out.indexOf("-h, --help") < help.out.indexOf("-V, --version"));
+    QVERIFY(help.out.contains("\nReport bugs to: "));
     for (const char *option :
          {"--first=NAME", "--born=YYYY-MM-DD", "--format=FORMAT", "-V, --version", "-style"})
         QVERIFY2(help.out.contains(option), option);
@@ -137,7 +199,7 @@ void TestCommandLine::printsTheJsonOfAReading()
     QJsonParseError error;
     const QJsonObject json = QJsonDocument::fromJson(run.out, &error).object();
     QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(json, readingJson(makeReading(entries)));
+    QCOMPARE(json, QJsonDocument::fromJson(readingJson(makeReading(entries))).object());
     // Nothing of the windowed program ran: no settings, no lock.
     QVERIFY(QDir(m_home->path()).isEmpty());
 }
@@ -253,6 +315,202 @@ void TestCommandLine::refusesWhatTheInputWindowRefuses()
              u"Try 'vorn-color-numerology --help' for more information."_s);
     QVERIFY(run.out.isEmpty());
     QVERIFY(QDir(m_home->path()).isEmpty()); // nor any file, settings or lock
+}
+
+void TestCommandLine::answersAListAsItAnswersEachPerson_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("JSON lines") << u"jsonl"_s;
+    QTest::newRow("CSV") << u"csv"_s;
+    QTest::newRow("text") << u"text"_s;
+}
+
+void TestCommandLine::answersAListAsItAnswersEachPerson()
+{
+    QFETCH(QString, format);
+    const QString list = m_home->filePath(u"people.csv"_s);
+    QFile file(list);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(List) == List.size());
+    file.close();
+    const Run run = Program({u"--batch"_s, list, u"--format"_s, format}, m_home->path());
+
+    // The run goes on past each refused row, says which, and counts them last.
+    QStringList said;
+    QByteArray texts;
+    const QList<Person> people = People();
+    QList<QByteArray> rows = run.out.split('\n');
+    // The CSV read back as a spreadsheet reads it, a record at a time.
+    std::vector<std::vector<std::string>> records;
+    if (format == u"csv") {
+        QVERIFY(run.out.startsWith("\xEF\xBB\xBF"));
+        QBuffer out;
+        out.setData(run.out);
+        out.open(QIODevice::ReadOnly);
+        CsvReader reader([&out](char *buffer, std::size_t size) {
+            return std::ptrdiff_t(out.read(buffer, qint64(size)));
+        });
+        std::vector<std::string> fields;
+        while (reader.readRecord(fields) == CsvReader::Result::Record)
+            records.push_back(fields);
+        QCOMPARE(records.size(), std::size_t(people.size() + 1));
+        QCOMPARE(
+            records.front(),
+            (std::vector<std::string>{"line", "first", "middle", "last", "born", "lifeJourney",
+                                      "soul", "personality", "lifeJourneyPrimaryColor",
+                                      "soulPrimaryColor", "personalityPrimaryColor", "error"}));
+        records.erase(records.begin());
+    }
+    for (const Person &person : people) {
+        const Run alone = Program(person.arguments, m_home->path());
+        if (alone.status != 0)
+            said << list + u':' + QString::number(person.line) + u": "_s + Refusal(alone);
+        if (format == u"text") {
+            if (alone.status == 0)
+                texts += (texts.isEmpty() ? "" : "\n") + alone.out;
+            continue;
+        }
+        const Run asJson
+            = Program(QStringList(person.arguments) << u"--format=json"_s, m_home->path());
+        if (format == u"csv") {
+            // A quoted field keeps its commas, quotes and line breaks.
+            std::vector<QString> row;
+            for (const std::string &field : records[std::size_t(&person - people.data())])
+                row.push_back(QString::fromStdString(field));
+            QCOMPARE(row.at(0), QString::number(person.line));
+            QCOMPARE(row.at(3), typedCapitals(person.arguments.at(3)));
+            QCOMPARE(row.at(11), alone.status == 0 ? QString() : Refusal(alone));
+            const QJsonObject json = QJsonDocument::fromJson(asJson.out).object();
+            const char *keys[] = {"lifeJourney", "soul", "personality"};
+            for (int i = 0; i < 3 && alone.status == 0; ++i) {
+                const QJsonValue number = json[QLatin1String(keys[i])];
+                QCOMPARE(row.at(std::size_t(5 + i)), QString::number(number[u"number"].toInt()));
+                QCOMPARE(row.at(std::size_t(8 + i)),
+                         number[u"reading"][u"primaryColor"].toString());
+            }
+            continue;
+        }
+        const QByteArray row = rows.takeFirst();
+        QJsonObject json = QJsonDocument::fromJson(row).object();
+        QCOMPARE(json.take(u"line"_s).toInt(), person.line);
+        if (alone.status != 0) {
+            QCOMPARE(json, QJsonObject({{u"error"_s, Refusal(alone)}}));
+            continue;
+        }
+        QCOMPARE(json, QJsonDocument::fromJson(asJson.out).object());
+    }
+    if (format == u"text")
+        QCOMPARE(run.out, texts);
+    said << u"3 of 6 rows refused"_s;
+    for (QString &line : said)
+        line.prepend(u"vorn-color-numerology: "_s);
+    QCOMPARE(run.err, said.join(u'\n') + u'\n');
+    QCOMPARE(run.status, 1);
+}
+
+void TestCommandLine::writesAWholePdfForEachAcceptedRow()
+{
+    const QDir folder(m_home->filePath(u"pdfs"_s));
+    QVERIFY(folder.mkpath(u"."_s));
+    QFile earlier(folder.filePath(u"JOHN-SMITH-reading.pdf"_s));
+    QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("kept") == 4);
+    earlier.close();
+    // Two more of John Smith, on Letter as a US locale measures.
+    const QByteArray list = List + "1999-11-29,smith,,john,\r\n";
+    Run run = Program({u"--batch=-"_s, u"--format=pdf"_s, u"--output"_s, folder.path()},
+                      m_home->path(), QStringLiteral(VORN_PROGRAM), u"en_US.UTF-8"_s, list);
+    QCOMPARE(run.status, 1);
+    QStringList written = folder.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QCOMPARE(written,
+             QStringList({u"JOHN-SMITH-reading-2.pdf"_s, u"JOHN-SMITH-reading-3.pdf"_s,
+                          u"JOHN-SMITH-reading.pdf"_s, u"KLM-BRR-reading.pdf"_s,
+                          u"REN\u00e9E-O'NEIL, \"JUNIOR\"-reading.pdf"_s}));
+    QVERIFY(earlier.open(QIODevice::ReadOnly));
+    QCOMPARE(earlier.readAll(), "kept"); // never written over
+    static const QRegularExpression pages(
+        u"/Type /Pages\\s*/Kids\\s*\\[[^\\]]*\\]\\s*/Count (\\d+)"_s);
+    for (const QString &name : written.mid(0, 2) + written.mid(3)) {
+        QFile pdf(folder.filePath(name));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const QString bytes = QString::fromLatin1(pdf.readAll());
+        QCOMPARE(pages.match(bytes).captured(1), u"1"_s);
+        QVERIFY2(bytes.contains(u"/MediaBox [0 0 612.000000 792.000000]"_s), qPrintable(name));
+    }
+
+    // Stopped at once in the middle of a long list, it leaves whole PDFs and nothing else.
+    QByteArray many = "first,last,born\n";
+    for (int i = 0; i < 400; ++i)
+        many += "ann,lee,2000-01-01\n";
+    QProcess process;
+    process.start(QStringLiteral(VORN_PROGRAM),
+                  {u"--batch=-"_s, u"--format=pdf"_s, u"--output"_s, folder.filePath(u"x"_s)});
+    process.write(many);
+    process.closeWriteChannel();
+    QTRY_VERIFY_WITH_TIMEOUT(QDir(folder.filePath(u"x"_s)).count() > 4, 20000);
+    process.kill();
+    QVERIFY(process.waitForFinished());
+    const QFileInfoList left
+        = QDir(folder.filePath(u"x"_s)).entryInfoList(QDir::Files | QDir::Hidden);
+    QVERIFY(left.size() < 400);
+    for (const QFileInfo &info : left) {
+        QFile pdf(info.filePath());
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY2(info.fileName().startsWith(u"ANN-LEE-reading"_s), qPrintable(info.fileName()));
+        QVERIFY2(pdf.readAll().trimmed().endsWith("%%EOF"), qPrintable(info.fileName()));
+    }
+}
+
+void TestCommandLine::refusesAListItCannotRead_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said"); // the first line on standard error
+    QTest::addColumn<int>("readAt"); // a line whose row still made a reading; 0: none
+
+    const QByteArray header = "first,last,born\n";
+    auto row = [](const char *name, const QByteArray &list, int status, const QString &said,
+                  int readAt = 0) {
+        QTest::newRow(name) << list << status << u"vorn-color-numerology: -:"_s + said << readAt;
+    };
+    row("an empty list", {}, 2,
+        u"1: the list is empty: its first row names its columns first, last, and born"_s);
+    row("no born column", "first,last\nann,lee\n", 2,
+        u"1: the header has no column born: a list's first row names its columns first, last, "_s
+        u"and born (middle may be added)"_s);
+    row("a column named twice", "first,Last,last,born\n", 2,
+        u"1: the header names the column 'last' twice"_s);
+    row("a quote never closed", header + "ann,\"lee,2000-01-01\n", 2,
+        u"2: a quoted field that begins here is never closed"_s);
+    row("bytes that are not UTF-8",
+        header
+            + "ann,l\xE9"
+              "e,2000-01-01\n",
+        2, u"2: bytes that are not UTF-8 text"_s);
+    row("a NUL byte", header + "ann,le" + QByteArray(1, '\0') + "e,2000-01-01\n", 2,
+        u"2: a NUL byte, which text does not hold"_s);
+    row("ten thousand columns", QByteArray("a,").repeated(10000) + "first,last,born\n", 2,
+        u"1: the row has more than 1,000 fields"_s);
+    row("the header repeated", header + header + "ann,lee,2000-01-01\n", 1,
+        u"2: the row repeats the header"_s, 3);
+    row("a field of megabytes",
+        header + "ann," + QByteArray(3 << 20, 'x') + ",2000-01-01\n" + "ann,lee,2000-01-01\n", 1,
+        u"2: the row is longer than 1,048,576 bytes"_s, 3);
+    row("a file that ends mid-row", header + "ann,lee,2000-01-01\nbob,sm", 1,
+        u"3: the row has 2 fields where the header has 3"_s, 2);
+}
+
+void TestCommandLine::refusesAListItCannotRead()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    QFETCH(int, readAt);
+    const Run run
+        = Program({u"--batch=-"_s}, m_home->path(), QStringLiteral(VORN_PROGRAM), {}, list);
+    QCOMPARE(run.err.section(u'\n', 0, 0), said);
+    QCOMPARE(run.status, status);
+    if (readAt > 0) // the run went on past the refused row
+        QVERIFY(
+            run.out.contains(QByteArray("\"line\":" + QByteArray::number(readAt) + ",\"name\"")));
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)

@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QPageSize>
 #include <QRegularExpression>
@@ -136,6 +137,10 @@ void TestReading::writesEveryFieldOfTheJson_data()
     QTest::newRow("Life Journey 8: neither color described")
         << ReadingFor(u"ren\u00e9e"_s, u"o'neil"_s, QDate(2000, 1, 5), u" paul "_s)
         << QList<int>{8, 7, 5} << QList<int>{8, 7, 5};
+    QTest::newRow("quotes, backslashes, controls, emoji and a lone surrogate in the names")
+        << ReadingFor(u"a\"b\\c"_s, u"d\te\u0001\u007f\U0001F600"_s, QDate(2000, 1, 5),
+                      u"\u00e9"_s + QChar(0xd800) + u"x"_s)
+        << QList<int>{8, 6, 6} << QList<int>{8, 6, 6};
 }
 
 void TestReading::writesEveryFieldOfTheJson()
@@ -144,7 +149,13 @@ void TestReading::writesEveryFieldOfTheJson()
     QFETCH(QList<int>, numbers);
     QFETCH(QList<int>, shown);
 
-    const QJsonObject json = readingJson(reading);
+    // One line, written as Qt writes it, key for key and escape for escape.
+    const QByteArray written = readingJson(reading);
+    QJsonParseError error;
+    const QJsonDocument parsed = QJsonDocument::fromJson(written, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(parsed.toJson(QJsonDocument::Compact), written);
+    const QJsonObject json = parsed.object();
     QCOMPARE(json[u"name"][u"first"].toString(), reading.firstName);
     QCOMPARE(json[u"name"][u"middle"].toString(), reading.middleName);
     QCOMPARE(json[u"born"].toString(), reading.born.toString(Qt::ISODate));

@@ -16,7 +16,7 @@ PKGS_TEST := $(PKGS_PACKAGE) clang-format dpkg-dev file xauth \
              orca speech-dispatcher xdotool openbox python3-pycryptodome
 PKGS_RUN := $(PKGS_BUILD) xvfb xauth x11vnc dbus-daemon openbox
 PKGS_SCREENSHOTS := $(PKGS_BUILD) xvfb xauth poppler-utils
-PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3
+PKGS_BENCH := $(PKGS_BUILD) libbenchmark-dev valgrind xvfb python3 time
 BENCH_DIR ?= build-bench
 
 .PHONY: all build configure run test clean format install package deps-build deps-test deps-run \
@@ -61,13 +61,15 @@ deps-bench:
 
 # Benchmarks, not tests: no figure passes or fails. The engine and the catalogue under Google
 # Benchmark, then start-up, memory and the first reading against the floor program, offscreen
-# and under Xvfb, with instruction counts from callgrind (bench/startup.py). A few minutes.
+# and under Xvfb, with instruction counts from callgrind (bench/startup.py), then list runs
+# against one process per reading (bench/listrun.py). A few minutes.
 bench: deps-bench
 	cmake -S . -B $(BENCH_DIR) -G Ninja -DVORN_BENCH=ON -DBUILD_TESTING=OFF
 	cmake --build $(BENCH_DIR) --parallel $(JOBS) --target vorn-color-numerology \
 	    vorn_bench_engine vorn_bench_floor vorn_bench_probe
 	$(BENCH_DIR)/bench/vorn_bench_engine --benchmark_min_time=0.2
 	python3 bench/startup.py --build-dir $(BENCH_DIR) --report $(BENCH_DIR)/bench-results/startup.txt
+	python3 bench/listrun.py --build-dir $(BENCH_DIR) --report $(BENCH_DIR)/bench-results/listrun.txt
 
 PREFIX ?= /usr/local
 

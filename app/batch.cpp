@@ -2,12 +2,12 @@
 
 #include "commandio.h"
 #include "csvreader.h"
+#include "listrows.h"
+#include "orderedwork.h"
 #include "pdffolder.h"
+#include "progress.h"
 
-#include <QElapsedTimer>
-#include <QLocale>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
@@ -20,156 +20,6 @@ using namespace Qt::StringLiterals;
 namespace vorn {
 
 namespace {
-
-QString counted(qlonglong n)
-{
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(n);
-}
-
-QString plural(qlonglong n, const QString &one, const QString &many)
-{
-    return counted(n) + u' ' + (n == 1 ? one : many);
-}
-
-// Where each column of the header is, by its place in a row; -1 where there is none.
-struct Columns
-{
-    int first = -1, middle = -1, last = -1, born = -1;
-    std::size_t count = 0;
-    std::vector<QString> names; // as written, to know the header again
-};
-
-// The columns the header names, in any order and any case; an empty problem when it names
-// first, last and born (middle may be absent).
-Columns readColumns(const std::vector<std::string> &header, QString *problem)
-{
-    Columns columns;
-    columns.count = header.size();
-    for (std::size_t i = 0; i < header.size(); ++i) {
-        const QString name = QString::fromStdString(header[i]).trimmed().toLower();
-        columns.names.push_back(name);
-        int *place = name == u"first" ? &columns.first
-            : name == u"middle"       ? &columns.middle
-            : name == u"last"         ? &columns.last
-            : name == u"born"         ? &columns.born
-                                      : nullptr;
-        if (!place)
-            continue;
-        if (*place >= 0) {
-            *problem = u"the header names the column '"_s + name + u"' twice"_s;
-            return columns;
-        }
-        *place = int(i);
-    }
-    QStringList missing;
-    for (const auto &[place, name] :
-         {std::pair{columns.first, "first"}, {columns.last, "last"}, {columns.born, "born"}}) {
-        if (place < 0)
-            missing << QLatin1String(name);
-    }
-    if (!missing.isEmpty())
-        *problem = u"the header has no column "_s + missing.join(u", "_s)
-            + u": a list's first row names its columns first, last, and born (middle may be "
-              u"added)"_s;
-    return columns;
-}
-
-// One line on a terminal that says how far the run has come, redrawn at most ten times a
-// second, and cleared before a message or at the end.
-class Progress
-{
-public:
-    Progress(bool shown, qint64 inputSize)
-        : m_shown(shown)
-        , m_size(inputSize)
-    {
-        m_clock.start();
-    }
-
-    void update(qint64 rows, std::uint64_t bytes)
-    {
-        if (!m_shown || (m_drawn && m_clock.elapsed() - m_lastDraw < 100))
-            return;
-        m_lastDraw = m_clock.elapsed();
-        const double seconds = std::max(0.001, m_clock.elapsed() / 1000.0);
-        QString line = plural(rows, u"row"_s, u"rows"_s) + u", "_s
-            + counted(qlonglong(rows / seconds)) + u" rows/s"_s;
-        if (m_size > 0)
-            line += u", "_s + QString::number(100 * qint64(bytes) / m_size) + u'%';
-        std::fprintf(stderr, "\r%s\033[K", qUtf8Printable(line));
-        m_drawn = true;
-    }
-
-    void clear()
-    {
-        if (m_drawn)
-            std::fputs("\r\033[K", stderr);
-        m_drawn = false;
-    }
-
-private:
-    bool m_shown;
-    qint64 m_size;
-    QElapsedTimer m_clock;
-    qint64 m_lastDraw = 0;
-    bool m_drawn = false;
-};
-
-class ListRun
-{
-public:
-    explicit ListRun(const ListSettings &settings)
-        : m_settings(settings)
-        , m_name(settings.input)
-    {
-    }
-
-    int run();
-
-private:
-    bool openInput();
-    bool readHeader();
-    std::optional<int> readRows();
-    void take(quint64 line, const std::vector<std::string> &fields);
-    GivenEntries entriesOf(const std::vector<std::string> &fields) const;
-    void refuse(quint64 line, const QString &message);
-    void say(quint64 line, const QString &message);
-    void written(const PdfFolder::Written &written);
-    bool put(const QByteArray &bytes);
-    int summary() const;
-
-    const ListSettings &m_settings;
-    QString m_name; // of the input, as messages name it
-    int m_fd = -1;
-    std::unique_ptr<CsvReader> m_reader;
-    Columns m_columns;
-    std::unique_ptr<CommandOutput> m_output;
-    std::unique_ptr<ListOutput> m_rows;
-    std::unique_ptr<PdfFolder> m_pdfs;
-    std::unique_ptr<Progress> m_progress;
-    qint64 m_read = 0, m_refused = 0, m_notWritten = 0;
-    bool m_outputFailed = false;
-};
-
-bool ListRun::openInput()
-{
-    m_fd = m_settings.input == u"-"
-        ? STDIN_FILENO
-        : ::open(QFile::encodeName(m_settings.input).constData(), O_RDONLY | O_CLOEXEC);
-    if (m_fd < 0) {
-        complain(u"cannot read '"_s + m_settings.input + u"': "_s
-                 + QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
-    }
-    struct stat status
-    {
-    };
-    const bool sized = ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode);
-    m_progress = std::make_unique<Progress>(!m_settings.quiet && ::isatty(STDERR_FILENO),
-                                            sized ? qint64(status.st_size) : 0);
-    m_reader = std::make_unique<CsvReader>(fileDescriptorSource(m_fd));
-    return true;
-}
 
 // Why the reader stopped or passed over a record, in a message.
 QString readerProblem(CsvReader::Result result, const CsvReader &reader)
@@ -196,6 +46,58 @@ QString readerProblem(CsvReader::Result result, const CsvReader &reader)
     return {};
 }
 
+class ListRun
+{
+public:
+    explicit ListRun(const ListSettings &settings)
+        : m_settings(settings)
+        , m_name(settings.input)
+    {
+    }
+
+    int run();
+
+private:
+    bool openInput();
+    bool readHeader();
+    bool openOutput();
+    std::optional<int> readRows();
+    void take(Made &made);
+    void say(quint64 line, const QString &message);
+    int summary() const;
+
+    const ListSettings &m_settings;
+    QString m_name; // of the input, as messages name it
+    int m_fd = -1;
+    std::unique_ptr<CsvReader> m_reader;
+    Making m_making;
+    std::unique_ptr<CommandOutput> m_output;
+    std::unique_ptr<PdfFolder> m_pdfs;
+    std::unique_ptr<Progress> m_progress;
+    qint64 m_read = 0, m_refused = 0, m_notWritten = 0;
+    bool m_outputFailed = false;
+};
+
+bool ListRun::openInput()
+{
+    m_fd = m_settings.input == u"-"
+        ? STDIN_FILENO
+        : ::open(QFile::encodeName(m_settings.input).constData(), O_RDONLY | O_CLOEXEC);
+    if (m_fd < 0) {
+        complain(u"cannot read '"_s + m_settings.input + u"': "_s
+                 + QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    struct stat status
+    {
+    };
+    const bool sized = ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode);
+    m_progress = std::make_unique<Progress>(!m_settings.quiet && ::isatty(STDERR_FILENO),
+                                            sized ? qint64(status.st_size) : 0);
+    m_reader = std::make_unique<CsvReader>(fileDescriptorSource(m_fd));
+    return true;
+}
+
 bool ListRun::readHeader()
 {
     std::vector<std::string> header;
@@ -206,7 +108,7 @@ bool ListRun::readHeader()
     else if (result != CsvReader::Result::Record)
         problem = readerProblem(result, *m_reader);
     else
-        m_columns = readColumns(header, &problem);
+        m_making.columns = readColumns(header, &problem);
     if (problem.isEmpty())
         return true;
     complain(m_name + u':' + QString::number(std::max<quint64>(1, m_reader->line())) + u": "_s
@@ -214,54 +116,25 @@ bool ListRun::readHeader()
     return false;
 }
 
-GivenEntries ListRun::entriesOf(const std::vector<std::string> &fields) const
+bool ListRun::openOutput()
 {
-    auto field = [&fields](int place) {
-        return place < 0 ? QString() : QString::fromStdString(fields[std::size_t(place)]);
-    };
-    return {field(m_columns.first), field(m_columns.middle), field(m_columns.last),
-            field(m_columns.born)};
-}
-
-void ListRun::take(quint64 line, const std::vector<std::string> &fields)
-{
-    ListRow row;
-    row.line = line;
-    if (fields.size() != m_columns.count) {
-        row.checked.refusal = u"the row has "_s
-            + plural(qlonglong(fields.size()), u"field"_s, u"fields"_s)
-            + u" where the header has "_s + counted(qlonglong(m_columns.count));
-    } else {
-        std::vector<QString> lowered;
-        for (const std::string &field : fields)
-            lowered.push_back(QString::fromStdString(field).trimmed().toLower());
-        row.given = entriesOf(fields);
-        row.checked = lowered == m_columns.names
-            ? CheckedEntries{{}, u"the row repeats the header"_s}
-            : checkEntries(row.given);
+    m_making.format = m_settings.format;
+    if (m_settings.format == ListFormat::Pdf) {
+        QDir folder(m_settings.output);
+        if (folder.mkpath(u"."_s)) {
+            m_pdfs = std::make_unique<PdfFolder>(folder);
+            m_making.paper = localePageSize();
+            return true;
+        }
+        complain(u"cannot make the folder '"_s + m_settings.output + u"'"_s);
+        return false;
     }
-    if (!row.checked.accepted())
-        refuse(line, row.checked.refusal);
-    std::optional<Reading> reading;
-    if (row.checked.accepted())
-        reading = makeReading(row.checked.entries);
-    row.reading = reading ? &*reading : nullptr;
-    if (m_pdfs) {
-        if (reading)
-            m_pdfs->add(line, *reading);
-        else
-            m_pdfs->pass(line, row.checked.refusal);
-        return;
-    }
-    put(m_rows->row(row));
-}
-
-void ListRun::refuse(quint64 line, const QString &message)
-{
-    ++m_refused;
-    // Among PDFs, a refusal is said in its turn, once the PDFs before it are written.
-    if (!m_pdfs)
-        say(line, message);
+    m_making.output = makeListOutput(m_settings.format);
+    m_output = std::make_unique<CommandOutput>(m_settings.output);
+    if (m_output->open() && m_output->write(m_making.output->header()))
+        return true;
+    complain(u"could not write "_s + m_output->where() + u": "_s + m_output->errorString());
+    return false;
 }
 
 void ListRun::say(quint64 line, const QString &message)
@@ -270,84 +143,70 @@ void ListRun::say(quint64 line, const QString &message)
     complain(m_name + u':' + QString::number(line) + u": "_s + message);
 }
 
-void ListRun::written(const PdfFolder::Written &written)
+// A piece made, in its turn: its stream written, its refusals said, its PDFs written.
+void ListRun::take(Made &made)
 {
-    if (written.refused) {
-        say(written.line, written.problem);
-    } else if (written.fileName.isEmpty()) {
-        ++m_notWritten;
-        say(written.line,
-            u"could not write its PDF in '"_s + m_settings.output + u"': "_s + written.problem);
+    if (!m_outputFailed && m_output && !made.stream.isEmpty() && !m_output->write(made.stream))
+        m_outputFailed = true;
+    for (const Made::Outcome &outcome : made.outcomes) {
+        if (!outcome.refusal.isEmpty()) {
+            ++m_refused;
+            say(outcome.line, outcome.refusal);
+        } else if (m_pdfs) {
+            QString problem;
+            if (m_pdfs->write(outcome.fileName, outcome.pdf, &problem).isEmpty()) {
+                ++m_notWritten;
+                say(outcome.line,
+                    u"could not write its PDF in '"_s + m_settings.output + u"': "_s + problem);
+            }
+        }
     }
-}
-
-bool ListRun::put(const QByteArray &bytes)
-{
-    if (m_outputFailed || bytes.isEmpty() || m_output->write(bytes))
-        return !m_outputFailed;
-    m_outputFailed = true;
-    return false;
 }
 
 std::optional<int> ListRun::readRows()
 {
-    std::vector<std::string> fields;
+    // Rows go to the workers by the hundred; a PDF is work enough on its own.
+    const std::size_t pieceRows = m_pdfs ? 1 : 128;
+    OrderedWork<Piece, Made> work(
+        [making = m_making](const Piece &piece) { return making.make(piece); },
+        [this](Made &made) { take(made); });
+    Piece piece;
+    auto hand = [&] {
+        if (!piece.rows.empty())
+            work.add(std::exchange(piece, {}));
+    };
     for (;;) {
-        const CsvReader::Result result = m_reader->readRecord(fields);
-        switch (result) {
-        case CsvReader::Result::Record:
-            take(m_reader->line(), fields);
+        Piece::Row row;
+        const CsvReader::Result result = m_reader->readRecord(row.fields);
+        row.line = m_reader->line();
+        if (result == CsvReader::Result::End)
             break;
-        case CsvReader::Result::End:
-            return std::nullopt;
-        case CsvReader::Result::RecordTooLong:
-        case CsvReader::Result::TooManyFields: {
-            ListRow row;
-            row.line = m_reader->line();
-            row.checked.refusal = readerProblem(result, *m_reader);
-            refuse(row.line, row.checked.refusal);
-            if (m_pdfs)
-                m_pdfs->pass(row.line, row.checked.refusal);
-            else
-                put(m_rows->row(row));
-            break;
-        }
-        default:
-            if (m_pdfs)
-                m_pdfs->finish();
+        if (result != CsvReader::Result::Record && result != CsvReader::Result::RecordTooLong
+            && result != CsvReader::Result::TooManyFields) {
+            hand();
+            work.finish();
             say(m_reader->line(), readerProblem(result, *m_reader));
             return 2;
         }
-        ++m_read;
-        m_progress->update(m_read, m_reader->bytesConsumed());
+        if (result != CsvReader::Result::Record)
+            row.problem = readerProblem(result, *m_reader);
+        piece.rows.push_back(std::move(row));
+        if (piece.rows.size() >= pieceRows)
+            hand();
+        m_progress->update(++m_read, m_reader->bytesConsumed());
         if (m_outputFailed)
             return 2;
     }
+    hand();
+    work.finish();
+    return std::nullopt;
 }
 
 int ListRun::run()
 {
-    if (!openInput() || !readHeader())
+    if (!openInput() || !readHeader() || !openOutput())
         return 2;
-    if (m_settings.format == ListFormat::Pdf) {
-        QDir folder(m_settings.output);
-        if (!folder.mkpath(u"."_s)) {
-            complain(u"cannot make the folder '"_s + m_settings.output + u"'"_s);
-            return 2;
-        }
-        m_pdfs = std::make_unique<PdfFolder>(folder, localePageSize(),
-                                             [this](const PdfFolder::Written &w) { written(w); });
-    } else {
-        m_output = std::make_unique<CommandOutput>(m_settings.output);
-        m_rows = makeListOutput(m_settings.format);
-        if (!m_output->open() || !put(m_rows->header())) {
-            complain(u"could not write "_s + m_output->where() + u": "_s + m_output->errorString());
-            return 2;
-        }
-    }
     const std::optional<int> stopped = readRows();
-    if (m_pdfs)
-        m_pdfs->finish();
     m_progress->clear();
     if (m_output && !m_outputFailed && !m_output->finish())
         m_outputFailed = true;
@@ -355,9 +214,7 @@ int ListRun::run()
         complain(u"could not write "_s + m_output->where() + u": "_s + m_output->errorString());
         return 2;
     }
-    if (stopped)
-        return *stopped;
-    return summary();
+    return stopped ? *stopped : summary();
 }
 
 int ListRun::summary() const

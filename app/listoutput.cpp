@@ -17,7 +17,7 @@ namespace {
 class JsonLines : public ListOutput
 {
 public:
-    QByteArray row(const ListRow &row) override
+    QByteArray row(const ListRow &row) const override
     {
         if (row.reading) {
             QByteArray line = readingJson(*row.reading, row.line);
@@ -41,7 +41,7 @@ public:
                "lifeJourneyPrimaryColor,soulPrimaryColor,personalityPrimaryColor,error\r\n";
     }
 
-    QByteArray row(const ListRow &row) override
+    QByteArray row(const ListRow &row) const override
     {
         QStringList fields{QString::number(row.line), typedCapitals(row.given.first),
                            typedCapitals(row.given.middle), typedCapitals(row.given.last),
@@ -77,23 +77,19 @@ private:
     }
 };
 
-// The readings one after the other, as the command line writes one, a blank line apart.
+// The readings one after the other, as the command line writes one, each followed by a blank
+// line.
 class Text : public ListOutput
 {
 public:
-    QByteArray row(const ListRow &row) override
+    QByteArray row(const ListRow &row) const override
     {
         if (!row.reading)
             return {};
         QByteArray text = readingText(*row.reading).toUtf8();
-        if (m_written)
-            text.prepend('\n');
-        m_written = true;
+        text += '\n';
         return text;
     }
-
-private:
-    bool m_written = false;
 };
 
 } // namespace

@@ -19,6 +19,7 @@ struct ListRow
     const Reading *reading = nullptr; // none for a refused row
 };
 
+// Each row on its own: rows may be written on several threads at once.
 class ListOutput
 {
 public:
@@ -26,7 +27,7 @@ public:
 
     // What comes before the first row.
     virtual QByteArray header() const { return {}; }
-    virtual QByteArray row(const ListRow &row) = 0;
+    virtual QByteArray row(const ListRow &row) const = 0;
 };
 
 enum class ListFormat { JsonLines, Csv, Text, Pdf };

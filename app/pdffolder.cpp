@@ -1,13 +1,9 @@
 #include "pdffolder.h"
 
-#include <QBuffer>
 #include <QFileInfo>
-#include <QThreadPool>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <reading/document.h>
-#include <reading/reading.h>
 #include <unistd.h>
 
 namespace vorn {
@@ -100,64 +96,19 @@ QString writeNewFile(const QDir &folder, const QString &name, const QByteArray &
     }
 }
 
-PdfFolder::PdfFolder(const QDir &folder, const QPageSize &paper, Report report)
+PdfFolder::PdfFolder(const QDir &folder)
     : m_folder(folder)
-    , m_paper(paper)
-    , m_report(std::move(report))
-    , m_window(std::size_t(2 * std::max(1, QThreadPool::globalInstance()->maxThreadCount())))
 {
 }
 
-PdfFolder::~PdfFolder()
+QString PdfFolder::write(const QString &name, const QByteArray &bytes, QString *problem)
 {
-    finish();
-}
-
-void PdfFolder::add(quint64 line, const Reading &reading)
-{
-    auto laidOut = std::make_shared<std::promise<QByteArray>>();
-    Pending pending{line, readingFileName(reading), {}, laidOut->get_future()};
-    QThreadPool::globalInstance()->start([laidOut, reading, paper = m_paper] {
-        QBuffer pdf;
-        pdf.open(QIODevice::WriteOnly);
-        writeReadingPdf(reading, pdf, paper);
-        laidOut->set_value(pdf.data());
-    });
-    enqueue(std::move(pending));
-}
-
-void PdfFolder::pass(quint64 line, const QString &refusal)
-{
-    enqueue({line, {}, refusal, {}});
-}
-
-void PdfFolder::enqueue(Pending pending)
-{
-    m_pending.push_back(std::move(pending));
-    while (m_pending.size() > m_window)
-        writeNext();
-}
-
-void PdfFolder::finish()
-{
-    while (!m_pending.empty())
-        writeNext();
-}
-
-void PdfFolder::writeNext()
-{
-    Pending next = std::move(m_pending.front());
-    m_pending.pop_front();
-    Written written{next.line, {}, next.problem, !next.pdf.valid()};
-    if (next.pdf.valid()) {
-        const int *last = m_lastNumber.object(next.fileName);
-        int number = last ? *last + 1 : 1;
-        written.fileName
-            = writeNewFile(m_folder, next.fileName, next.pdf.get(), &number, &written.problem);
-        if (!written.fileName.isEmpty())
-            m_lastNumber.insert(next.fileName, new int(number));
-    }
-    m_report(written);
+    const int *last = m_lastNumber.object(name);
+    int number = last ? *last + 1 : 1;
+    const QString written = writeNewFile(m_folder, name, bytes, &number, problem);
+    if (!written.isEmpty())
+        m_lastNumber.insert(name, new int(number));
+    return written;
 }
 
 } // namespace vorn

@@ -366,7 +366,7 @@ void TestCommandLine::answersAListAsItAnswersEachPerson()
             said << list + u':' + QString::number(person.line) + u": "_s + Refusal(alone);
         if (format == u"text") {
             if (alone.status == 0)
-                texts += (texts.isEmpty() ? "" : "\n") + alone.out;
+                texts += alone.out + '\n'; // each reading followed by a blank line
             continue;
         }
         const Run asJson

@@ -33,8 +33,10 @@ struct Options
     QCommandLineOption first{u"first"_s, u"the first name (required)"_s, u"NAME"_s};
     QCommandLineOption middle{u"middle"_s, u"the middle name, if any"_s, u"NAME"_s};
     QCommandLineOption last{u"last"_s, u"the last name (required)"_s, u"NAME"_s};
-    QCommandLineOption born{
-        u"born"_s, u"the birth date, from 1900-01-01 to 2050-12-31 (required)"_s, u"YYYY-MM-DD"_s};
+    QCommandLineOption born{u"born"_s,
+                            u"the birth date as YYYY-MM-DD, from 1900-01-01 to 2050-12-31 "_s
+                            u"(required)"_s,
+                            u"DATE"_s};
     QCommandLineOption batch{u"batch"_s,
                              u"read a list of people from FILE, a CSV file whose first row names "
                              u"the columns first, last, born, and, if any, middle; - reads "
@@ -96,8 +98,8 @@ QString optionLine(const QCommandLineOption &option)
 
 QString helpText(const Options &options)
 {
-    QString text = u"Usage: "_s + Program + u" --first=NAME --last=NAME --born=YYYY-MM-DD\n"_s
-        + u"         [OPTION]...\n  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s
+    QString text = u"Usage: "_s + Program + u" --first=NAME --last=NAME --born=DATE [OPTION]...\n"_s
+        + u"  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s
         + u"Write the color numerology reading of a name and a birth date, or of each\n"_s
           u"person on a list, as text, JSON, CSV, or PDF. With none of these options, the\n"_s
           u"program opens its windows instead.\n\n"_s;

@@ -157,7 +157,7 @@ void TestCommandLine::answersHelpAndVersion()
     const Run help = Program({u"--help"_s}, m_home->path(), link);
     QCOMPARE(help.status, 0);
     QVERIFY2(help.out.startsWith("Usage: vorn-color-numerology --first=NAME --last=NAME "
-                                 "--born=YYYY-MM-DD\n         [OPTION]...\n"
+                                 "--born=DATE [OPTION]...\n"
                                  "  or:  vorn-color-numerology --batch=FILE [OPTION]...\n"),
              help.out.constData());
     // Within 79 columns, as GNU asks, its own options before --help and --version, and where
@@ -168,7 +168,7 @@ void TestCommandLine::answersHelpAndVersion()
     QVERIFY(help.out.indexOf("-h, --help") < help.out.indexOf("-V, --version"));
     QVERIFY(help.out.contains("\nReport bugs to: "));
     for (const char *option :
-         {"--first=NAME", "--born=YYYY-MM-DD", "--format=FORMAT", "-V, --version", "-style"})
+         {"--first=NAME", "--born=DATE", "--format=FORMAT", "-V, --version", "-style"})
         QVERIFY2(help.out.contains(option), option);
     QVERIFY(!help.out.contains("--help-all"));
     QVERIFY(!help.out.contains("-vorn"));

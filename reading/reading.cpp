@@ -4,6 +4,7 @@
 #include "working.h"
 
 #include <QStringList>
+#include <mutex>
 
 namespace vorn {
 
@@ -82,18 +83,18 @@ Section catalogSection(ReadingCategory category, EngineNumber number)
 
 Section makeSection(ReadingCategory category, EngineNumber number, const QString &working)
 {
-    // The sections of the numbers the engine gives, made once; their texts are shared.
-    static const auto made = [] {
-        std::array<std::array<Section, 23>, 3> sections;
-        for (ReadingCategory each : ReadingCategories) {
-            for (EngineNumber n = 0; n <= MasterTwentyTwo; ++n)
-                sections[std::size_t(each)][std::size_t(n)] = catalogSection(each, n);
-        }
-        return sections;
-    }();
-    Section section = number >= 0 && number <= MasterTwentyTwo
-        ? made[std::size_t(category)][std::size_t(number)]
-        : catalogSection(category, number);
+    // The section of each number the engine gives, made the first time it is asked for, on
+    // whichever thread, and shared from then on: its texts are implicitly shared strings.
+    static std::array<std::array<Section, MasterTwentyTwo + 1>, 3> made;
+    static std::array<std::array<std::once_flag, MasterTwentyTwo + 1>, 3> makeOnce;
+    if (number < 0 || number > MasterTwentyTwo) {
+        Section section = catalogSection(category, number);
+        section.working = working;
+        return section;
+    }
+    const auto c = std::size_t(category), n = std::size_t(number);
+    std::call_once(makeOnce[c][n], [&] { made[c][n] = catalogSection(category, number); });
+    Section section = made[c][n];
     section.working = working;
     return section;
 }

@@ -55,6 +55,12 @@ public:
     {
     }
 
+    ~ListRun()
+    {
+        if (m_fd > STDIN_FILENO)
+            ::close(m_fd);
+    }
+
     int run();
 
 private:
@@ -88,10 +94,14 @@ bool ListRun::openInput()
                  + QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
-    struct stat status
-    {
-    };
-    const bool sized = ::fstat(m_fd, &status) == 0 && S_ISREG(status.st_mode);
+    struct stat status = {};
+    const bool known = ::fstat(m_fd, &status) == 0;
+    if (known && S_ISDIR(status.st_mode)) {
+        complain(u"cannot read '"_s + m_settings.input + u"': "_s
+                 + QString::fromLocal8Bit(std::strerror(EISDIR)));
+        return false;
+    }
+    const bool sized = known && S_ISREG(status.st_mode);
     m_progress = std::make_unique<Progress>(!m_settings.quiet && ::isatty(STDERR_FILENO),
                                             sized ? qint64(status.st_size) : 0);
     m_reader = std::make_unique<CsvReader>(fileDescriptorSource(m_fd));

@@ -142,7 +142,7 @@ int say(const QString &text)
     CommandOutput out({});
     if (out.write(text.toUtf8()) && out.finish())
         return 0;
-    complain(u"could not write to standard output: "_s + out.errorString());
+    complain(u"cannot write to standard output: "_s + out.errorString());
     return 1;
 }
 
@@ -163,7 +163,7 @@ int writeOneReading(const Reading &reading, const QString &format, const QString
     CommandOutput out(path);
     if (out.open() && out.write(bytes) && out.finish())
         return 0;
-    complain(u"could not write "_s + (path.isEmpty() ? u"to "_s : QString()) + out.where() + u": "_s
+    complain(u"cannot write "_s + (path.isEmpty() ? u"to "_s : QString()) + out.where() + u": "_s
              + out.errorString());
     return 1;
 }
@@ -205,8 +205,9 @@ int runListFromOptions(const QCommandLineParser &parser, const Options &options)
     for (const QCommandLineOption *entry :
          {&options.first, &options.middle, &options.last, &options.born}) {
         if (parser.isSet(*entry))
-            return usageError(u"--"_s + entry->names().constFirst()
-                              + u" names one person, and --batch a list: give one of them"_s);
+            return usageError(
+                u"--"_s + entry->names().constFirst()
+                + u" is for one reading and --batch for a list: give one or the other"_s);
     }
     ListSettings settings;
     settings.input = parser.value(options.batch);

@@ -113,9 +113,8 @@ QString helpText(const Options &options)
           u"consonants give the Personality Number. In a name without any of those five\n"_s
           u"vowels, Y counts as a vowel as well as a consonant. Lowercase letters count as\n"_s
           u"capitals, as in the input window; other characters count for nothing.\n\n"_s
-          u"A list run (--batch) writes a result for each row of the list, in the list's\n"_s
-          u"order. It reports a refused row on standard error, with its line number, and\n"_s
-          u"goes on.\n\n"_s
+          u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
+          u"refused row on standard error, with its line number, and goes on.\n\n"_s
           u"Exit status is 0 if all went well; 1 if the reading could not be written, or\n"_s
           u"if a row of a list was refused or its PDF could not be written; 2 if an option\n"_s
           u"or an entry was refused, or if a list could not be read or its results could\n"_s

@@ -32,13 +32,14 @@ QString readerProblem(CsvReader::Result result, const CsvReader &reader)
         return u"the row has more than "_s + counted(qlonglong(CsvLimits().maxFields))
             + u" fields"_s;
     case CsvReader::Result::UnclosedQuote:
-        return u"a quoted field that begins here is never closed"_s;
+        return u"a quoted field that begins on this line is never closed"_s;
     case CsvReader::Result::InvalidUtf8:
-        return u"bytes that are not UTF-8 text"_s;
+        return u"the line holds bytes that are not UTF-8 text"_s;
     case CsvReader::Result::NulByte:
-        return u"a NUL byte, which text does not hold"_s;
+        return u"the line holds a NUL byte, so the list is not text"_s;
     case CsvReader::Result::ReadError:
-        return u"cannot read on: "_s + QString::fromLocal8Bit(std::strerror(reader.readErrno()));
+        return u"cannot read further: "_s
+            + QString::fromLocal8Bit(std::strerror(reader.readErrno()));
     case CsvReader::Result::Record:
     case CsvReader::Result::End:
         break;
@@ -114,7 +115,7 @@ bool ListRun::readHeader()
     const CsvReader::Result result = m_reader->readRecord(header);
     QString problem;
     if (result == CsvReader::Result::End)
-        problem = u"the list is empty: its first row names its columns first, last, and born"_s;
+        problem = u"the list is empty: its first row must name the columns first, last, and born"_s;
     else if (result != CsvReader::Result::Record)
         problem = readerProblem(result, *m_reader);
     else
@@ -136,14 +137,14 @@ bool ListRun::openOutput()
             m_making.paper = localePageSize();
             return true;
         }
-        complain(u"cannot make the folder '"_s + m_settings.output + u"'"_s);
+        complain(u"cannot create the folder '"_s + m_settings.output + u"'"_s);
         return false;
     }
     m_making.output = makeListOutput(m_settings.format);
     m_output = std::make_unique<CommandOutput>(m_settings.output);
     if (m_output->open() && m_output->write(m_making.output->header()))
         return true;
-    complain(u"could not write "_s + m_output->where() + u": "_s + m_output->errorString());
+    complain(u"cannot write "_s + m_output->where() + u": "_s + m_output->errorString());
     return false;
 }
 
@@ -167,7 +168,8 @@ void ListRun::take(Made &made)
             if (m_pdfs->write(outcome.fileName, outcome.pdf, &problem).isEmpty()) {
                 ++m_notWritten;
                 say(outcome.line,
-                    u"could not write its PDF in '"_s + m_settings.output + u"': "_s + problem);
+                    u"cannot write the row's PDF into '"_s + m_settings.output + u"': "_s
+                        + problem);
             }
         }
     }
@@ -221,7 +223,7 @@ int ListRun::run()
     if (m_output && !m_outputFailed && !m_output->finish())
         m_outputFailed = true;
     if (m_outputFailed) {
-        complain(u"could not write "_s + m_output->where() + u": "_s + m_output->errorString());
+        complain(u"cannot write "_s + m_output->where() + u": "_s + m_output->errorString());
         return 2;
     }
     return stopped ? *stopped : summary();

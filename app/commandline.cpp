@@ -30,27 +30,28 @@ const QString Program = QLatin1String(ProgramName);
 // order --help lists them.
 struct Options
 {
-    QCommandLineOption first{u"first"_s, u"the first name (required)"_s, u"NAME"_s};
+    QCommandLineOption first{u"first"_s, u"the first name (required for one reading)"_s, u"NAME"_s};
     QCommandLineOption middle{u"middle"_s, u"the middle name, if any"_s, u"NAME"_s};
-    QCommandLineOption last{u"last"_s, u"the last name (required)"_s, u"NAME"_s};
+    QCommandLineOption last{u"last"_s, u"the last name (required for one reading)"_s, u"NAME"_s};
     QCommandLineOption born{u"born"_s,
                             u"the birth date as YYYY-MM-DD, from 1900-01-01 to 2050-12-31 "_s
-                            u"(required)"_s,
+                            u"(required for one reading)"_s,
                             u"DATE"_s};
     QCommandLineOption batch{u"batch"_s,
-                             u"read a list of people from FILE, a CSV file whose first row names "
-                             u"the columns first, last, born, and, if any, middle; - reads "
-                             u"standard input"_s,
+                             u"read a list of people from FILE, or from standard input if FILE "
+                             u"is -; its first row names the columns first, last, and born, "
+                             u"and middle if the list has middle names"_s,
                              u"FILE"_s};
     QCommandLineOption format{u"format"_s,
-                              u"text (the default for one reading), json, or pdf; with --batch, "
+                              u"for one reading: text (the default), json, or pdf; for a list: "
                               u"jsonl (the default), csv, text, or pdf"_s,
                               u"FORMAT"_s};
     QCommandLineOption output{u"output"_s,
-                              u"write to FILE instead of standard output; a PDF needs it, and "
-                              u"with --batch it names the folder for the PDFs"_s,
+                              u"write to FILE instead of standard output (required for pdf); "
+                              u"for a list in pdf, FILE is the folder that receives the PDFs"_s,
                               u"FILE"_s};
-    QCommandLineOption quiet{{u"q"_s, u"quiet"_s}, u"show no progress line while a list is read"_s};
+    QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
+                             u"show no progress line while a list is being read"_s};
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"display this help and exit"_s};
     QCommandLineOption version{{u"V"_s, u"version"_s}, u"output version information and exit"_s};
 
@@ -101,22 +102,25 @@ QString helpText(const Options &options)
     QString text = u"Usage: "_s + Program + u" --first=NAME --last=NAME --born=DATE [OPTION]...\n"_s
         + u"  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s
         + u"Write the color numerology reading of a name and a birth date, or of each\n"_s
-          u"person on a list, as text, JSON, CSV, or PDF. With none of these options, the\n"_s
-          u"program opens its windows instead.\n\n"_s;
+          u"person on a list, as text, JSON, CSV, or PDF. Run with none of the options\n"_s
+          u"below, the program opens its windows instead.\n\n"_s;
     for (const QCommandLineOption &option : options.all())
         text += optionLine(option);
     return text
-        + u"\nEach letter of a name is worth its place in the alphabet, reduced to one digit\n"_s
-          u"(A, J, and S are worth 1; I and R are worth 9). The vowels A, E, I, O, and U\n"_s
-          u"give the Soul Number, and the consonants the Personality Number; in a name\n"_s
-          u"with none of these vowels, Y counts as both. Lowercase letters count as\n"_s
-          u"capitals, as in the input window; other characters are ignored.\n\n"_s
-          u"A list run writes one line, row, or reading for each row of the list, in its\n"_s
-          u"order, and goes on past a refused row, which it reports on standard error with\n"_s
-          u"its line. Exit status: 0 when every row made a reading, 1 when a row was\n"_s
-          u"refused or a PDF could not be written, 2 when the list cannot be read.\n\n"_s
+        + u"\nThe birth date gives the Life Journey Number. Each letter of a name is worth\n"_s
+          u"its place in the alphabet, reduced to one digit (A, J, and S are worth 1; I\n"_s
+          u"and R are worth 9): the vowels A, E, I, O, and U give the Soul Number, and the\n"_s
+          u"consonants give the Personality Number. In a name without any of those five\n"_s
+          u"vowels, Y counts as a vowel as well as a consonant. Lowercase letters count as\n"_s
+          u"capitals, as in the input window; other characters count for nothing.\n\n"_s
+          u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
+          u"refused row on standard error, with its line number, and goes on.\n\n"_s
+          u"Exit status is 0 if all went well; 1 if the reading could not be written, or\n"_s
+          u"if a row of a list was refused or its PDF could not be written; 2 if an option\n"_s
+          u"or an entry was refused, or if a list could not be read or its results could\n"_s
+          u"not be written.\n\n"_s
           u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
-          u"-session, and -reverse, are passed to Qt, and the program opens its windows.\n\n"_s
+          u"-session, and -reverse, are passed on to Qt, and the program opens its windows.\n\n"_s
           u"Report bugs to: "_s
         + QStringLiteral(VORN_BUG_ADDRESS) + u"\nVorn Color Numerology home page: <"_s
         + QStringLiteral(VORN_HOME_PAGE) + u">\n"_s;
@@ -126,8 +130,9 @@ QString versionText()
 {
     return Program + u' ' + QCoreApplication::applicationVersion() + u"\nCopyright (C) "_s
         + QString::number(VORN_RELEASE_YEAR)
-        + u" Lorewell\nFree of charge: you may use this program and pass it on unchanged,\n"_s
-          u"but you may not sell it.\n"_s;
+        + u" Lorewell\nThis program is free of charge. You may use it and pass it on unchanged.\n"_s
+          u"You may not sell it. Changing it, or distributing it under another name,\n"_s
+          u"requires a branding agreement with Lorewell.\n"_s;
 }
 
 // Writes one page of text to standard output: --help and --version.
@@ -136,7 +141,7 @@ int say(const QString &text)
     CommandOutput out({});
     if (out.write(text.toUtf8()) && out.finish())
         return 0;
-    complain(u"could not write to standard output: "_s + out.errorString());
+    complain(u"cannot write to standard output: "_s + out.errorString());
     return 1;
 }
 
@@ -157,7 +162,7 @@ int writeOneReading(const Reading &reading, const QString &format, const QString
     CommandOutput out(path);
     if (out.open() && out.write(bytes) && out.finish())
         return 0;
-    complain(u"could not write "_s + (path.isEmpty() ? u"to "_s : QString()) + out.where() + u": "_s
+    complain(u"cannot write "_s + (path.isEmpty() ? u"to "_s : QString()) + out.where() + u": "_s
              + out.errorString());
     return 1;
 }
@@ -199,8 +204,9 @@ int runListFromOptions(const QCommandLineParser &parser, const Options &options)
     for (const QCommandLineOption *entry :
          {&options.first, &options.middle, &options.last, &options.born}) {
         if (parser.isSet(*entry))
-            return usageError(u"--"_s + entry->names().constFirst()
-                              + u" names one person, and --batch a list: give one of them"_s);
+            return usageError(
+                u"--"_s + entry->names().constFirst()
+                + u" is for one reading and --batch for a list: give one or the other"_s);
     }
     ListSettings settings;
     settings.input = parser.value(options.batch);

@@ -45,12 +45,16 @@ Columns readColumns(const std::vector<std::string> &header, QString *problem)
     for (const auto &[place, name] :
          {std::pair{columns.first, "first"}, {columns.last, "last"}, {columns.born, "born"}}) {
         if (place < 0)
-            missing << QLatin1String(name);
+            missing << u'\'' + QLatin1String(name) + u'\'';
     }
+    if (missing.isEmpty())
+        return columns;
+    QString named = missing.takeLast();
     if (!missing.isEmpty())
-        *problem = u"the header has no column "_s + missing.join(u", "_s)
-            + u": a list's first row names its columns first, last, and born (middle may be "
-              u"added)"_s;
+        named = missing.join(u", "_s) + (missing.size() > 1 ? u", and "_s : u" and "_s) + named;
+    *problem = (missing.isEmpty() ? u"the header lacks the column "_s
+                                  : u"the header lacks the columns "_s)
+        + named + u": a list's first row must name the columns first, last, and born"_s;
     return columns;
 }
 

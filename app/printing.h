@@ -1,4 +1,4 @@
-// Printing, in a plugin of its own that the program loads when the user first prints: Qt Print
+// Printing, in the print plugin that the program loads when the user first prints: Qt Print
 // Support would cost every start of the program its loading otherwise.
 #pragma once
 
@@ -25,7 +25,7 @@ public:
         = 0;
 };
 
-// The printing plugin of the program in programFolder: beside it, as built, or where it is
+// The print plugin of the program in programFolder: beside it, as built, or where it is
 // installed for it. Loaded the first time and kept; nothing, with the reason in error, when it
 // cannot be loaded.
 PrinterChooser *printerChooser(const QString &programFolder, QString *error);

@@ -1006,7 +1006,7 @@ void TestApplication::copiesTheReadingAsText()
 
 void TestApplication::printsThroughThePlatformsPrintDialog()
 {
-    // The printing plugin as it is installed, found from where the program is installed.
+    // The print plugin as it is installed, found from where the program is installed.
     m_programFolder = QStringLiteral(VORN_STAGED_PROGRAM_FOLDER);
     start();
     readingOf(u"john"_s, QString(), u"SMITH"_s, 29, 11, 1999);

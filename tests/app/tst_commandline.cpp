@@ -472,21 +472,24 @@ void TestCommandLine::refusesAListItCannotRead_data()
         QTest::newRow(name) << list << status << u"vorn-color-numerology: -:"_s + said << readAt;
     };
     row("an empty list", {}, 2,
-        u"1: the list is empty: its first row names its columns first, last, and born"_s);
+        u"1: the list is empty: its first row must name the columns first, last, and born"_s);
     row("no born column", "first,last\nann,lee\n", 2,
-        u"1: the header has no column born: a list's first row names its columns first, last, "_s
-        u"and born (middle may be added)"_s);
+        u"1: the header lacks the column 'born': a list's first row must name the columns "_s
+        u"first, last, and born"_s);
+    row("no header", "ann,lee,2000-01-01\n", 2,
+        u"1: the header lacks the columns 'first', 'last', and 'born': a list's first row must "_s
+        u"name the columns first, last, and born"_s);
     row("a column named twice", "first,Last,last,born\n", 2,
         u"1: the header names the column 'last' twice"_s);
     row("a quote never closed", header + "ann,\"lee,2000-01-01\n", 2,
-        u"2: a quoted field that begins here is never closed"_s);
+        u"2: a quoted field that begins on this line is never closed"_s);
     row("bytes that are not UTF-8",
         header
             + "ann,l\xE9"
               "e,2000-01-01\n",
-        2, u"2: bytes that are not UTF-8 text"_s);
+        2, u"2: the line holds bytes that are not UTF-8 text"_s);
     row("a NUL byte", header + "ann,le" + QByteArray(1, '\0') + "e,2000-01-01\n", 2,
-        u"2: a NUL byte, which text does not hold"_s);
+        u"2: the line holds a NUL byte, so the list is not text"_s);
     row("ten thousand columns", QByteArray("a,").repeated(10000) + "first,last,born\n", 2,
         u"1: the row has more than 1,000 fields"_s);
     row("the header repeated", header + header + "ann,lee,2000-01-01\n", 1,

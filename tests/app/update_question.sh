@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts a copy of the program under another file name, offscreen, with the probe, a month after
 # its last update reminder, and checks whether it asks the update question (asks) or not
-# (silent); either way Help > Check for Update is there and is clicked.
+# (silent); either way Help > Check for Software Update is there and is clicked.
 #   update_question.sh PROGRAM PROBE.so asks|silent
 set -euo pipefail
 program=$1
@@ -24,7 +24,8 @@ pid=$!
 for _ in $(seq 200); do grep -q '^probe: idle' "$tmp/run.log" && break; sleep 0.1; done
 grep -q '^probe: idle' "$tmp/run.log" || fail "the program did not settle"
 grep -q '^probe: shown frmMain' "$tmp/run.log" || fail "no input window"
-grep -q '^probe: clicked mnuUpdate' "$tmp/run.log" || fail "Help > Check for Update is missing"
+grep -q '^probe: clicked mnuUpdate' "$tmp/run.log" \
+    || fail "Help > Check for Software Update is missing"
 
 asked=$(grep -c '^probe: message .*Do you want to check for an update?' "$tmp/run.log" || true)
 case $expect in

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch root (DESTDIR) and checks what a desktop needs from it, at
-# the places the build was configured for: the program, its print module, its menu entry, its
+# the places the build was configured for: the program, its print plugin, its menu entry, its
 # AppStream data, its icons, its manual page (read by mandoc), and the copyright and changelog
 # only when the build installs them. Then starts the installed program.
 #   install_contents.sh BUILD_DIR PROBE.so APP_ID PREFIX BINDIR LIBDIR DATADIR MANDIR INSTALL_DOCS

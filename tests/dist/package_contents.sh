@@ -2,7 +2,7 @@
 # Builds the Debian package as make package does (dpkg-buildpackage, here with the source
 # package too and without running the tests a second time), and checks it as Debian's tools do:
 # lintian on the binary and the source package, hardening-check on every ELF file, no .comment
-# section, the files at their Debian places (the print module in the multiarch library folder),
+# section, the files at their Debian places (the print plugin in the multiarch library folder),
 # and the dependencies. Then starts the unpacked program.
 #   package_contents.sh SOURCE_DIR PROBE.so APP_ID
 set -euo pipefail

@@ -207,7 +207,7 @@ std::optional<int> ListRun::readRows()
             hand();
         m_progress->update(++m_read, m_reader->bytesConsumed());
         if (m_outputFailed)
-            return 2;
+            return 1;
     }
     hand();
     work.finish();
@@ -216,15 +216,17 @@ std::optional<int> ListRun::readRows()
 
 int ListRun::run()
 {
-    if (!openInput() || !readHeader() || !openOutput())
+    if (!openInput() || !readHeader())
         return 2;
+    if (!openOutput())
+        return 1;
     const std::optional<int> stopped = readRows();
     m_progress->clear();
     if (m_output && !m_outputFailed && !m_output->finish())
         m_outputFailed = true;
     if (m_outputFailed) {
         complain(u"cannot write "_s + m_output->where() + u": "_s + m_output->errorString());
-        return 2;
+        return 1;
     }
     return stopped ? *stopped : summary();
 }

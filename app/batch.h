@@ -17,8 +17,8 @@ struct ListSettings
 
 // Reads the list and writes what format asks for each data row, in the list's order. Each
 // refused row is reported on standard error with its line, and the run goes on. 0 when every
-// row made a reading; 1 when a row was refused or a PDF could not be written; 2 when the input
-// cannot be read as such a list, or the output cannot be written.
+// row made a reading; 1 when a row was refused, a PDF could not be written, or the output
+// cannot be written; 2 when the input cannot be read as such a list.
 int runList(const ListSettings &settings);
 
 } // namespace vorn

@@ -115,10 +115,9 @@ QString helpText(const Options &options)
           u"capitals, as in the input window; other characters count for nothing.\n\n"_s
           u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
           u"refused row on standard error, with its line number, and goes on.\n\n"_s
-          u"Exit status is 0 if all went well; 1 if the reading could not be written, or\n"_s
-          u"if a row of a list was refused or its PDF could not be written; 2 if an option\n"_s
-          u"or an entry was refused, or if a list could not be read or its results could\n"_s
-          u"not be written.\n\n"_s
+          u"Exit status is 0 if all went well; 1 if the reading or a list's results could\n"_s
+          u"not be written, or if a row of a list was refused; 2 if an option or an entry\n"_s
+          u"was refused, or if a list could not be read.\n\n"_s
           u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
           u"-session, and -reverse, are passed on to Qt, and the program opens its windows.\n\n"_s
           u"Report bugs to: "_s

@@ -174,8 +174,8 @@ void Application::saveReading()
         return;
     showMessage(m_results.get(),
                 QStringLiteral("Could not save the reading to ") + QDir::toNativeSeparators(path)
-                    + QStringLiteral(": ") + file.errorString(),
-                QMessageBox::Critical);
+                    + u'.',
+                QMessageBox::Critical, file.errorString());
 }
 
 void Application::printReading()
@@ -185,8 +185,10 @@ void Application::printReading()
                                                        : m_env.programFolder;
     PrinterChooser *printing = printerChooser(here, &error);
     if (!printing) {
-        showMessage(m_results.get(), QStringLiteral("Printing is not available: ") + error,
-                    QMessageBox::Critical);
+        showMessage(m_results.get(),
+                    QStringLiteral("Printing is not available: the print plugin could not be "
+                                   "loaded."),
+                    QMessageBox::Critical, error);
         return;
     }
     if (const std::unique_ptr<QPagedPaintDevice> printer

@@ -132,12 +132,16 @@ bool ListRun::openOutput()
     m_making.format = m_settings.format;
     if (m_settings.format == ListFormat::Pdf) {
         QDir folder(m_settings.output);
+        errno = 0;
         if (folder.mkpath(u"."_s)) {
             m_pdfs = std::make_unique<PdfFolder>(folder);
             m_making.paper = localePageSize();
             return true;
         }
-        complain(u"cannot create the folder '"_s + m_settings.output + u"'"_s);
+        // Qt gives no reason; the system's, where it left one.
+        const int reason = errno ? errno : EEXIST;
+        complain(u"cannot create the folder '"_s + m_settings.output + u"': "_s
+                 + QString::fromLocal8Bit(std::strerror(reason)));
         return false;
     }
     m_making.output = makeListOutput(m_settings.format);

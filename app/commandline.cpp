@@ -39,17 +39,18 @@ struct Options
                             u"DATE"_s};
     QCommandLineOption batch{u"batch"_s,
                              u"read a list of people from FILE, or from standard input if FILE "
-                             u"is -; its first row names the columns first, last, and born, "
-                             u"and middle if the list has middle names"_s,
+                             u"is -; its first row must name the columns 'first', 'last', and "
+                             u"'born' (and 'middle', if the list has middle names)"_s,
                              u"FILE"_s};
     QCommandLineOption format{u"format"_s,
                               u"for one reading: text (the default), json, or pdf; for a list: "
                               u"jsonl (the default), csv, text, or pdf"_s,
                               u"FORMAT"_s};
     QCommandLineOption output{u"output"_s,
-                              u"write to FILE instead of standard output (required for pdf); "
-                              u"for a list in pdf, FILE is the folder that receives the PDFs"_s,
-                              u"FILE"_s};
+                              u"write to the file PATH instead of standard output (required for "
+                              u"pdf); for a list in pdf, PATH is the folder that receives the "
+                              u"PDFs, made if missing"_s,
+                              u"PATH"_s};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
                              u"show no progress line while a list is being read"_s};
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"display this help and exit"_s};
@@ -100,7 +101,8 @@ QString optionLine(const QCommandLineOption &option)
 QString helpText(const Options &options)
 {
     QString text = u"Usage: "_s + Program + u" --first=NAME --last=NAME --born=DATE [OPTION]...\n"_s
-        + u"  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s
+        + u"  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s + u"  or:  "_s + Program
+        + u" [QT-OPTION]...\n"_s
         + u"Write the color numerology reading of a name and a birth date, or of each\n"_s
           u"person on a list, as text, JSON, CSV, or PDF. Run with none of the options\n"_s
           u"below, the program opens its windows instead.\n\n"_s;
@@ -109,15 +111,17 @@ QString helpText(const Options &options)
     return text
         + u"\nThe birth date gives the Life Journey Number. Each letter of a name is worth\n"_s
           u"its place in the alphabet, reduced to one digit (A, J, and S are worth 1; I\n"_s
-          u"and R are worth 9): the vowels A, E, I, O, and U give the Soul Number, and the\n"_s
+          u"and R are worth 9). The vowels A, E, I, O, and U give the Soul Number, and the\n"_s
           u"consonants give the Personality Number. In a name without any of those five\n"_s
           u"vowels, Y counts as a vowel as well as a consonant. Lowercase letters count as\n"_s
           u"capitals, as in the input window; other characters count for nothing.\n\n"_s
           u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
           u"refused row on standard error, with its line number, and goes on.\n\n"_s
-          u"Exit status is 0 if all went well; 1 if the reading or a list's results could\n"_s
-          u"not be written, or if a row of a list was refused; 2 if an option or an entry\n"_s
-          u"was refused, or if a list could not be read.\n\n"_s
+          u"Exit status is 0 if everything was written; 1 if the output could not be\n"_s
+          u"written, a row of a list was refused, or a PDF was not written; 2 if the\n"_s
+          u"command line was refused (an unknown or malformed option, an unexpected\n"_s
+          u"argument, a missing or invalid entry), or if a list could not be opened or\n"_s
+          u"read as a list.\n\n"_s
           u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
           u"-session, and -reverse, are passed on to Qt, and the program opens its windows.\n\n"_s
           u"Report bugs to: "_s
@@ -131,7 +135,8 @@ QString versionText()
         + QString::number(VORN_RELEASE_YEAR)
         + u" Lorewell\nThis program is free of charge. You may use it and pass it on unchanged.\n"_s
           u"You may not sell it. Changing it, or distributing it under another name,\n"_s
-          u"requires a branding agreement with Lorewell.\n"_s;
+          u"requires a branding agreement with Lorewell. Lorewell reserves all other\n"_s
+          u"rights.\n"_s;
 }
 
 // Writes one page of text to standard output: --help and --version.
@@ -185,6 +190,17 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext &, const QString &mess
         complain(message);
 }
 
+// An option the parser does not know, spelled as the user typed it.
+QString asTyped(const QString &name, const QStringList &arguments)
+{
+    for (const QString &argument : arguments) {
+        const QString spelled = argument.section(u'=', 0, 0);
+        if (spelled == u'-' + name || spelled == u"--"_s + name)
+            return spelled;
+    }
+    return (name.size() == 1 ? u"-"_s : u"--"_s) + name;
+}
+
 std::optional<ListFormat> listFormat(const QString &name)
 {
     if (name.isEmpty() || name == u"jsonl")
@@ -217,7 +233,7 @@ int runListFromOptions(const QCommandLineParser &parser, const Options &options)
                           + u"' for a list: use jsonl, csv, text, or pdf"_s);
     settings.format = *format;
     if (settings.format == ListFormat::Pdf && settings.output.isEmpty())
-        return usageError(u"the PDFs of a list need a folder: --output=FOLDER"_s);
+        return usageError(u"the PDFs of a list need a folder: --output=PATH"_s);
     return runList(settings);
 }
 
@@ -256,13 +272,15 @@ int runCommandLine(int argc, char *argv[])
 
     const Options options;
     QCommandLineParser parser;
+    // "-style" is one word, as the user typed it, not -s -t -y -l -e.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(options.all());
     if (!parser.parse(QCoreApplication::arguments())) {
-        if (!parser.unknownOptionNames().isEmpty()) {
-            const QString name = parser.unknownOptionNames().constFirst();
-            return usageError(u"unknown option '"_s + (name.size() == 1 ? u"-"_s : u"--"_s) + name
-                              + u"'"_s);
-        }
+        if (!parser.unknownOptionNames().isEmpty())
+            return usageError(
+                u"unknown option '"_s
+                + asTyped(parser.unknownOptionNames().constFirst(), QCoreApplication::arguments())
+                + u"'"_s);
         // "Missing value after '--first'." as a GNU program says it.
         QString error = parser.errorText();
         error[0] = error[0].toLower();

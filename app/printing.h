@@ -19,7 +19,7 @@ public:
     virtual ~PrinterChooser() = default;
 
     // Asks the user, over parent, where and how to print a document called title on pages of
-    // pageSize: the printer to paint the pages on, or nothing when the user cancelled.
+    // pageSize: the printer to paint the pages on, or nothing when the user canceled.
     virtual std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget *parent, const QString &title,
                                                              const QPageSize &pageSize)
         = 0;

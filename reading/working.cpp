@@ -113,7 +113,7 @@ QString letterList(const NameWorking &working)
     }
     const std::size_t more = working.letterCount - working.listed();
     if (more > 0)
-        text += u" and "_s + counted(qlonglong(more))
+        text += u" + "_s + counted(qlonglong(more))
             + (more == 1 ? u" more letter"_s : u" more letters"_s);
     return text;
 }
@@ -122,8 +122,8 @@ QString skippedNote(std::size_t skipped)
 {
     if (skipped == 0)
         return {};
-    return u" (the total may not pass 32,767, so "_s + counted(qlonglong(skipped))
-        + (skipped == 1 ? u" letter is"_s : u" letters are"_s) + u" left out)"_s;
+    return u" (a total cannot exceed 32,767, so "_s + counted(qlonglong(skipped))
+        + (skipped == 1 ? u" letter was"_s : u" letters were"_s) + u" not added)"_s;
 }
 
 QString letterHeading(bool vowels, bool yRule)
@@ -139,7 +139,7 @@ QString letterHeading(bool vowels, bool yRule)
 
 QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
 {
-    SumChain sums(u"only a grand total of 11 or 22 is kept"_s);
+    SumChain sums(u"only a grand total of exactly 11 or 22 is kept"_s);
     const int month = born.month();
     const QString day = datePart(sums, u"Day "_s + QString::number(born.day()), born.day(),
                                  {working.day.digitSum, working.day.value});
@@ -148,8 +148,9 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
                    month, {working.month.value});
     const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
                                   {working.year.digitSum, working.year.value});
-    const QString yearNote
-        = working.year.value >= 10 ? u" (a year's sum is reduced only once)"_s : QString();
+    const QString yearNote = working.year.value >= 10
+        ? u" (a year's digits are summed twice at most, so 10 stays 10)"_s
+        : QString();
     const QString grandTotal = QString::number(working.day.value) + u" + "_s
         + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)
         + u" = "_s + QString::number(working.reduction.total);
@@ -161,9 +162,11 @@ QString nameWorkingText(const NameWorking &working, ReadingCategory category, bo
 {
     const bool vowels = category == ReadingCategory::Soul;
     if (working.letterCount == 0)
-        return vowels ? u"The name has no vowel and no Y, so the number is 0."_s
-                      : u"The name has no consonant, so the number is 0, which shows the reading "_s
-                        u"of 7."_s;
+        return vowels
+            ? u"The name has no A, E, I, O, U, or Y, so the number is 0, which has no "_s
+              u"reading."_s
+            : u"The name has no consonant, so the number is 0; the reading of 7 is shown "_s
+              u"in its place."_s;
     return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
         + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
         + SumChain(u"only a total of exactly 11 or 22 is kept"_s).reduction(working.reduction);

@@ -24,9 +24,11 @@ void setUpBox(QMessageBox &box)
 
 } // namespace
 
-void showMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon)
+void showMessage(QWidget *parent, const QString &text, QMessageBox::Icon icon,
+                 const QString &detail)
 {
     QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok, parent);
+    box.setInformativeText(detail);
     setUpBox(box);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();

@@ -547,9 +547,10 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "", A::Window, title);
     // A number says how it was found.
     row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
-        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of 11 or 22 is kept). Month 11 "
-        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year's sum is "
-        u"reduced only once). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept). "
+        u"Month 11 (November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year's "
+        u"digits are summed twice at most, so 10 stays 10). Grand total: 2 + 2 + 10 = 14, then 1 "
+        u"+ 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");

@@ -115,7 +115,8 @@ bool ListRun::readHeader()
     const CsvReader::Result result = m_reader->readRecord(header);
     QString problem;
     if (result == CsvReader::Result::End)
-        problem = u"the list is empty: its first row must name the columns first, last, and born"_s;
+        problem = u"the list is empty; a list's first row must name the columns 'first', 'last', "_s
+                  u"and 'born'"_s;
     else if (result != CsvReader::Result::Record)
         problem = readerProblem(result, *m_reader);
     else

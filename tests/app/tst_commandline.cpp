@@ -472,13 +472,14 @@ void TestCommandLine::refusesAListItCannotRead_data()
         QTest::newRow(name) << list << status << u"vorn-color-numerology: -:"_s + said << readAt;
     };
     row("an empty list", {}, 2,
-        u"1: the list is empty: its first row must name the columns first, last, and born"_s);
+        u"1: the list is empty; a list's first row must name the columns 'first', 'last', and "_s
+        u"'born'"_s);
     row("no born column", "first,last\nann,lee\n", 2,
         u"1: the header lacks the column 'born': a list's first row must name the columns "_s
-        u"first, last, and born"_s);
+        u"'first', 'last', and 'born'"_s);
     row("no header", "ann,lee,2000-01-01\n", 2,
         u"1: the header lacks the columns 'first', 'last', and 'born': a list's first row must "_s
-        u"name the columns first, last, and born"_s);
+        u"name the columns 'first', 'last', and 'born'"_s);
     row("a column named twice", "first,Last,last,born\n", 2,
         u"1: the header names the column 'last' twice"_s);
     row("a quote never closed", header + "ann,\"lee,2000-01-01\n", 2,

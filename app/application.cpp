@@ -172,10 +172,9 @@ void Application::saveReading()
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && writeReadingPdf(m_reading, file) && file.commit())
         return;
-    showMessage(m_results.get(),
-                QStringLiteral("Could not save the reading to ") + QDir::toNativeSeparators(path)
-                    + u'.',
-                QMessageBox::Critical, file.errorString());
+    showMessage(m_results.get(), QStringLiteral("Could not save the reading as a PDF."),
+                QMessageBox::Critical,
+                QDir::toNativeSeparators(path) + QStringLiteral(": ") + file.errorString());
 }
 
 void Application::printReading()

@@ -115,8 +115,8 @@ bool ListRun::readHeader()
     const CsvReader::Result result = m_reader->readRecord(header);
     QString problem;
     if (result == CsvReader::Result::End)
-        problem = u"the list is empty; a list's first row must name the columns 'first', 'last', "_s
-                  u"and 'born'"_s;
+        problem = u"the list is empty; it needs a first row that names the columns 'first', "_s
+                  u"'last', and 'born'"_s;
     else if (result != CsvReader::Result::Record)
         problem = readerProblem(result, *m_reader);
     else

@@ -78,7 +78,7 @@ bool CommandOutput::finish()
 
 QString CommandOutput::where() const
 {
-    return m_path.isEmpty() ? QStringLiteral("standard output") : u'\'' + m_path + u'\'';
+    return m_path.isEmpty() ? QStringLiteral("to standard output") : u'\'' + m_path + u'\'';
 }
 
 } // namespace vorn

@@ -25,7 +25,8 @@ public:
     // Flushes standard output, or puts the file in place of any file of its name.
     bool finish();
 
-    // "standard output" or "'reading.json'", and why the last step failed.
+    // What a message says could not be written: "to standard output" or "'reading.json'"; and
+    // why the last step failed.
     QString where() const;
     QString errorString() const { return m_error; }
 

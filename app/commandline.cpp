@@ -38,7 +38,7 @@ struct Options
                             u"(required for one reading)"_s,
                             u"DATE"_s};
     QCommandLineOption batch{u"batch"_s,
-                             u"read a list of people from FILE, or from standard input if FILE "
+                             u"read a CSV list of people from FILE, or from standard input if FILE "
                              u"is -; its first row must name the columns 'first', 'last', and "
                              u"'born' (and 'middle', if the list has middle names)"_s,
                              u"FILE"_s};
@@ -46,11 +46,12 @@ struct Options
                               u"for one reading: text (the default), json, or pdf; for a list: "
                               u"jsonl (the default), csv, text, or pdf"_s,
                               u"FORMAT"_s};
-    QCommandLineOption output{u"output"_s,
-                              u"write to the file PATH instead of standard output (required for "
-                              u"pdf); for a list in pdf, PATH is the folder that receives the "
-                              u"PDFs, made if missing"_s,
-                              u"PATH"_s};
+    QCommandLineOption output{
+        u"output"_s,
+        u"write to the file PATH instead of standard output (required for "
+        u"pdf); for a list with --format=pdf, PATH is the folder that receives the "
+        u"PDFs, made if missing"_s,
+        u"PATH"_s};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
                              u"show no progress line while a list is being read"_s};
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"display this help and exit"_s};
@@ -114,7 +115,8 @@ QString helpText(const Options &options)
           u"and R are worth 9). The vowels A, E, I, O, and U give the Soul Number, and the\n"_s
           u"consonants give the Personality Number. In a name without any of those five\n"_s
           u"vowels, Y counts as a vowel as well as a consonant. Lowercase letters count as\n"_s
-          u"capitals, as in the input window; other characters count for nothing.\n\n"_s
+          u"capitals, as they do when typed into the windows; other characters count for\n"_s
+          u"nothing.\n\n"_s
           u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
           u"refused row on standard error, with its line number, and goes on.\n\n"_s
           u"Exit status is 0 if everything was written; 1 if the output could not be\n"_s
@@ -122,8 +124,9 @@ QString helpText(const Options &options)
           u"command line was refused (an unknown or malformed option, an unexpected\n"_s
           u"argument, a missing or invalid entry), or if a list could not be opened or\n"_s
           u"read as a list.\n\n"_s
-          u"Qt's own options, such as -style, -platform, -display, -qwindowgeometry,\n"_s
-          u"-session, and -reverse, are passed on to Qt, and the program opens its windows.\n\n"_s
+          u"Given without the options above, Qt's own options, such as -style, -platform,\n"_s
+          u"-display, -qwindowgeometry, -session, and -reverse, are passed on to Qt, and\n"_s
+          u"the program opens its windows.\n\n"_s
           u"Report bugs to: "_s
         + QStringLiteral(VORN_BUG_ADDRESS) + u"\nVorn Color Numerology home page: <"_s
         + QStringLiteral(VORN_HOME_PAGE) + u">\n"_s;
@@ -131,8 +134,8 @@ QString helpText(const Options &options)
 
 QString versionText()
 {
-    return Program + u' ' + QCoreApplication::applicationVersion() + u"\nCopyright (C) "_s
-        + QString::number(VORN_RELEASE_YEAR)
+    return Program + u" (Vorn Color Numerology) "_s + QCoreApplication::applicationVersion()
+        + u"\nCopyright (C) "_s + QString::number(VORN_RELEASE_YEAR)
         + u" Lorewell\nThis program is free of charge. You may use it and pass it on unchanged.\n"_s
           u"You may not sell it. Changing it, or distributing it under another name,\n"_s
           u"requires a branding agreement with Lorewell. Lorewell reserves all other\n"_s
@@ -166,8 +169,7 @@ int writeOneReading(const Reading &reading, const QString &format, const QString
     CommandOutput out(path);
     if (out.open() && out.write(bytes) && out.finish())
         return 0;
-    complain(u"cannot write "_s + (path.isEmpty() ? u"to "_s : QString()) + out.where() + u": "_s
-             + out.errorString());
+    complain(u"cannot write "_s + out.where() + u": "_s + out.errorString());
     return 1;
 }
 
@@ -230,7 +232,10 @@ int runListFromOptions(const QCommandLineParser &parser, const Options &options)
     const std::optional<ListFormat> format = listFormat(parser.value(options.format));
     if (!format)
         return usageError(u"unknown format '"_s + parser.value(options.format)
-                          + u"' for a list: use jsonl, csv, text, or pdf"_s);
+                          + u"' for a list: use jsonl, csv, text, or pdf"_s
+                          + (parser.value(options.format) == u"json"
+                                 ? u" (json is for one reading)"_s
+                                 : QString()));
     settings.format = *format;
     if (settings.format == ListFormat::Pdf && settings.output.isEmpty())
         return usageError(u"the PDFs of a list need a folder: --output=PATH"_s);
@@ -305,7 +310,7 @@ int runCommandLine(int argc, char *argv[])
                                  ? u" (" + format + u" is for a list: --batch=FILE)"
                                  : QString()));
     if (format == u"pdf" && parser.value(options.output).isEmpty())
-        return usageError(u"a PDF needs --output=FILE"_s);
+        return usageError(u"a PDF needs a file: --output=PATH"_s);
 
     const CheckedEntries checked
         = checkEntries({parser.value(options.first), parser.value(options.middle),

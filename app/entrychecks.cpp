@@ -20,13 +20,15 @@ Born readBirthDate(const QString &born, ReadingEntries &entries)
     const QRegularExpressionMatch match = Iso.match(born);
     if (!match.hasMatch())
         return Born::Malformed;
-    if (born < u"1900-01-01" || born > u"2050-12-31")
-        return Born::OutOfRange;
     const int month = match.captured(2).toInt(), day = match.captured(3).toInt();
-    if (day >= 1 && day <= 31)
+    // A month or day that no calendar has does not exist, whatever its year.
+    const bool listed = day >= 1 && day <= 31 && month >= 1 && month <= 12;
+    if (listed && (born < u"1900-01-01" || born > u"2050-12-31"))
+        return Born::OutOfRange;
+    if (listed) {
         entries.day = QString::number(day);
-    if (month >= 1 && month <= 12)
         entries.month = monthName(month);
+    }
     entries.year = match.captured(1);
     return Born::Read;
 }
@@ -64,7 +66,7 @@ CheckedEntries checkEntries(const GivenEntries &given)
             = u"the birth date must be written as YYYY-MM-DD, not '"_s + given.born + u"'"_s;
         return checked;
     case Born::OutOfRange:
-        checked.refusal = u"the birth date must be between 1900-01-01 and 2050-12-31, not '"_s
+        checked.refusal = u"the birth date must be from 1900-01-01 to 2050-12-31, not '"_s
             + given.born + u"'"_s;
         return checked;
     }

@@ -54,7 +54,7 @@ Columns readColumns(const std::vector<std::string> &header, QString *problem)
         named = missing.join(u", "_s) + (missing.size() > 1 ? u", and "_s : u" and "_s) + named;
     *problem = (missing.isEmpty() ? u"the header lacks the column "_s
                                   : u"the header lacks the columns "_s)
-        + named + u": a list's first row must name the columns 'first', 'last', and 'born'"_s;
+        + named + u"; it must name the columns 'first', 'last', and 'born'"_s;
     return columns;
 }
 

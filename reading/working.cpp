@@ -113,8 +113,8 @@ QString letterList(const NameWorking &working)
     }
     const std::size_t more = working.letterCount - working.listed();
     if (more > 0)
-        text += u" + "_s + counted(qlonglong(more))
-            + (more == 1 ? u" more letter"_s : u" more letters"_s);
+        text += u" + ("_s + counted(qlonglong(more))
+            + (more == 1 ? u" more letter)"_s : u" more letters)"_s);
     return text;
 }
 
@@ -149,7 +149,7 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
     const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
                                   {working.year.digitSum, working.year.value});
     const QString yearNote = working.year.value >= 10
-        ? u" (a year's digits are summed twice at most, so 10 stays 10)"_s
+        ? u" (a year is summed twice at most, so it counts 10)"_s
         : QString();
     const QString grandTotal = QString::number(working.day.value) + u" + "_s
         + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)

@@ -548,9 +548,9 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     // A number says how it was found.
     row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
         u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept). "
-        u"Month 11 (November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year's "
-        u"digits are summed twice at most, so 10 stays 10). Grand total: 2 + 2 + 10 = 14, then 1 "
-        u"+ 4 = 5."_s);
+        u"Month 11 (November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year "
+        u"is "
+        u"summed twice at most, so it counts 10). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");
@@ -981,7 +981,7 @@ void TestApplication::savesTheReadingAsAPdf()
     QCOMPARE(QFileInfo::exists(path), saved && written == file); // never under a bare name
     QCOMPARE(answerer.seen.size(), saved ? 0 : 1);
     if (!saved) {
-        QVERIFY(answerer.seen[0].text.startsWith(u"Could not save the reading to "));
+        QCOMPARE(answerer.seen[0].text, u"Could not save the reading as a PDF."_s);
         QCOMPARE(answerer.seen[0].icon, QMessageBox::Critical);
         QCOMPARE(QDir(m_dir->path()).entryList({u"*.pdf"_s, u"gone"_s}), QStringList());
     }

@@ -146,7 +146,7 @@ void TestCommandLine::answersHelpAndVersion()
     const Run version = Program({u"--version"_s}, m_home->path());
     QCOMPARE(version.status, 0);
     const QList<QByteArray> lines = version.out.split('\n');
-    QCOMPARE(lines.value(0), "vorn-color-numerology " VORN_VERSION);
+    QCOMPARE(lines.value(0), "vorn-color-numerology (Vorn Color Numerology) " VORN_VERSION);
     QVERIFY(lines.value(1).startsWith("Copyright (C) "));
     QVERIFY(version.err.isEmpty());
 
@@ -282,12 +282,12 @@ void TestCommandLine::refusesWhatTheInputWindowRefuses_data()
         u"a birth date is required (--born=YYYY-MM-DD)"_s);
     row("a day no list offers", Entries("a", "b", "1999-11-32"),
         u"the birth date '1999-11-32' does not exist"_s);
-    row("a thirteenth month", Entries("a", "b", "1999-13-01"),
-        u"the birth date '1999-13-01' does not exist"_s);
+    row("a thirteenth month", Entries("a", "b", "2050-13-01"),
+        u"the birth date '2050-13-01' does not exist"_s);
     row("a year before the first", Entries("a", "b", "1899-12-31"),
-        u"the birth date must be between 1900-01-01 and 2050-12-31, not '1899-12-31'"_s);
+        u"the birth date must be from 1900-01-01 to 2050-12-31, not '1899-12-31'"_s);
     row("a year after the last", Entries("a", "b", "2051-01-01"),
-        u"the birth date must be between 1900-01-01 and 2050-12-31, not '2051-01-01'"_s);
+        u"the birth date must be from 1900-01-01 to 2050-12-31, not '2051-01-01'"_s);
     row("29 February 1900", Entries("a", "b", "1900-02-29"),
         u"the birth date '1900-02-29' does not exist"_s);
     row("31 April", Entries("a", "b", "2001-04-31"),
@@ -301,7 +301,7 @@ void TestCommandLine::refusesWhatTheInputWindowRefuses_data()
     row("an unknown format", Entries("a", "b", "1999-11-29") << u"--format=doc"_s,
         u"unknown format 'doc': use text, json, or pdf"_s);
     row("a PDF without a file", Entries("a", "b", "1999-11-29") << u"--format=pdf"_s,
-        u"a PDF needs --output=FILE"_s);
+        u"a PDF needs a file: --output=PATH"_s);
 }
 
 void TestCommandLine::refusesWhatTheInputWindowRefuses()
@@ -472,14 +472,14 @@ void TestCommandLine::refusesAListItCannotRead_data()
         QTest::newRow(name) << list << status << u"vorn-color-numerology: -:"_s + said << readAt;
     };
     row("an empty list", {}, 2,
-        u"1: the list is empty; a list's first row must name the columns 'first', 'last', and "_s
-        u"'born'"_s);
+        u"1: the list is empty; it needs a first row that names the columns 'first', 'last', "_s
+        u"and 'born'"_s);
     row("no born column", "first,last\nann,lee\n", 2,
-        u"1: the header lacks the column 'born': a list's first row must name the columns "_s
-        u"'first', 'last', and 'born'"_s);
+        u"1: the header lacks the column 'born'; it must name the columns 'first', 'last', and "_s
+        u"'born'"_s);
     row("no header", "ann,lee,2000-01-01\n", 2,
-        u"1: the header lacks the columns 'first', 'last', and 'born': a list's first row must "_s
-        u"name the columns 'first', 'last', and 'born'"_s);
+        u"1: the header lacks the columns 'first', 'last', and 'born'; it must name the columns "_s
+        u"'first', 'last', and 'born'"_s);
     row("a column named twice", "first,Last,last,born\n", 2,
         u"1: the header names the column 'last' twice"_s);
     row("a quote never closed", header + "ann,\"lee,2000-01-01\n", 2,

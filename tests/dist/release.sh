@@ -18,7 +18,7 @@ dpkg_epoch=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
 grep -q "<release version=\"$version\" date=\"$date\"/>" "$metainfo" \
     || fail "the AppStream release is not $version of $date"
 if [[ -n $manual ]]; then
-    zcat "$manual" | grep -q "^\.TH [^ ]* \"1\" \"$date\" \"vorn-color-numerology $version\"" \
+    zcat "$manual" | grep -q "^\.TH [^ ]* \"1\" \"$date\" \"Vorn Color Numerology $version\"" \
         || fail "the manual page is not dated $date for $version: $(zcat "$manual" | grep '^\.TH')"
 fi
 echo "release $version of $date ($epoch)"

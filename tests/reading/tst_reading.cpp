@@ -67,8 +67,8 @@ void TestReading::saysHowEachNumberWasFound_data()
     row("two-digit parts, a year summed twice", johnSmith, lifeJourney,
         u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept). "
         u"Month 11 "
-        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year's digits "
-        u"are summed twice at most, so 10 stays 10). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year is summed "
+        u"twice at most, so it counts 10). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("a day and a month of 11 summed", ReadingFor(u"a"_s, u"b"_s, QDate(2009, 11, 11)),
         lifeJourney,
         u"Day 11: 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept). Month 11 (November): "
@@ -103,12 +103,13 @@ void TestReading::saysHowEachNumberWasFound_data()
     row("the letter after the 24th counted", ReadingFor(TwentyFourAs, u"e"_s, QDate(2000, 1, 1)),
         soul,
         u"Vowels: "_s + QStringList(24, u"A 1"_s).join(u" + "_s)
-            + u" + 1 more letter = 29, then 2 + 9 = 11, then 1 + 1 = 2 (only a total of exactly "
+            + u" + (1 more letter) = 29, then 2 + 9 = 11, then 1 + 1 = 2 (only a total of exactly "
               u"11 or 22 is kept)."_s);
     row("a total that stops at its limit",
         ReadingFor(QString(4000, u'I'), u"b"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: "_s + QStringList(24, u"I 9"_s).join(u" + "_s)
-            + u" + 3,976 more letters = 32,760 (a total cannot exceed 32,767, so 360 letters were "
+            + u" + (3,976 more letters) = 32,760 (a total cannot exceed 32,767, so 360 letters "
+              u"were "
               u"not added), then 3 + 2 + 7 + 6 + 0 = 18, then 1 + 8 = 9."_s);
 }
 

@@ -136,7 +136,7 @@ QString versionText()
 {
     return Program + u" (Vorn Color Numerology) "_s + QCoreApplication::applicationVersion()
         + u"\nCopyright (C) "_s + QString::number(VORN_RELEASE_YEAR)
-        + u" Lorewell\nThis program is free of charge. You may use it and pass it on unchanged.\n"_s
+        + u" Lorewell\n\nThis program is free of charge. You may use it and pass it on unchanged.\n"_s
           u"You may not sell it. Changing it, or distributing it under another name,\n"_s
           u"requires a branding agreement with Lorewell. Lorewell reserves all other\n"_s
           u"rights.\n"_s;

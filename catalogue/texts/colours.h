@@ -9,15 +9,15 @@ inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
       "us, or so some of us find. A dash of it enlivens a room. We see a red barn a mile off. Iron "
       "oxide reddens both the dust of Mars and the ocher of some of our oldest cave paintings. The "
-      "matador's last cape is red, though the bull cannot tell red from green and charges at "
-      "movement; the hue stirs only the crowd.";
+      "bull cannot tell red from green and charges at the movement of the matador's final cape. "
+      "Its red is for the spectators alone.";
 static_assert(RedDescription.size() == 398);
 
 inline constexpr std::string_view OrangeDescription
     = "Orange is the color of the Sun and this is the color, which invites us to gather. As a "
-      "campfire dies, we sit nearer to its orange embers. The color takes its English name from "
-      "the fruit. We mix it from red and yellow paint; the result is warm but not alarming, bright "
-      "but not harsh. In India, a visitor is often welcomed with a garland of orange marigolds.";
+      "campfire burns low, we pull our chairs closer to its orange embers. The color takes its "
+      "English name from the fruit. Mixed from red and yellow paint, it is warmer than yellow and "
+      "milder than red. In India, a visitor is often welcomed with a garland of orange marigolds.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
@@ -37,8 +37,8 @@ static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
     = "If seen from a positive perspective, Green signifies life, from moss on a fallen log to the "
-      "canopy of a pine forest. Leaves and grass owe their green to chlorophyll; a copper weather "
-      "vane, out in the wind and the rain, earns its own the hard way. We call a beginner green "
+      "canopy of a pine forest. Leaves and grass owe their green to chlorophyll. A copper weather "
+      "vane earns its own the hard way, high in the wind and the rain. We call a beginner green "
       "and a jealous rival green-eyed. At an intersection, green lets us go. Billiard tables are "
       "green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
@@ -47,22 +47,22 @@ inline constexpr std::string_view BlueDescription
     = "Blue is said to be the color of the human body, mind and soul. Our veins show blue under "
       "the skin. Distant hills take on a blue haze that artists copy, as Leonardo advised, to give "
       "a landscape depth. Renaissance painters prized ultramarine, ground from a rock mined in "
-      "Afghanistan, so highly that they saved it chiefly for the Virgin's robes. In survey after "
-      "survey, blue is our favorite color.";
+      "Afghanistan, so highly that they saved it chiefly for the Virgin's robes. Survey after "
+      "survey names blue as our favorite hue.";
 static_assert(BlueDescription.size() == 394);
 
 inline constexpr std::string_view PinkDescription
     = "Pink is the color, which represents creativity and working attitude. It is red with its "
-      "temper cooled, the hue of cherry blossoms and strawberry ice cream. The pink erasers on our "
-      "pencils wear down to nubs as we edit. Flamingos hatch gray; their pink comes slowly, from "
+      "temper cooled, the hue of cherry blossoms and strawberry ice cream. A pink eraser wears to "
+      "a nub as we rework a drawing. Flamingos hatch gray and take on their pink by degrees, from "
       "the shrimp and the algae they eat.";
 static_assert(PinkDescription.size() == 304);
 
 inline constexpr std::string_view IndigoDescription
-    = "Indigo is said to affect our physical as well as mental health positively. The dye of that "
-      "name, once carried across oceans under sail, now colors our jeans. Newton named seven "
-      "colors in the rainbow, indigo among them, partly to mirror the seven notes of a scale. Few "
-      "of us can pick it out between blue and violet; we accept it on Newton's word.";
+    = "Indigo is said to affect our physical as well as mental health positively. Farmhands once "
+      "wore indigo-dyed cotton in the belief that it kept off snakes and biting insects. Many of "
+      "us find an indigo bedroom restful after a hard day. Newton named it one of the seven colors "
+      "of the rainbow, though few of us can pick it out between blue and violet.";
 static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
@@ -74,11 +74,11 @@ inline constexpr std::string_view VioletDescription
 static_assert(VioletDescription.size() == 390);
 
 inline constexpr std::string_view StrongWillDescription
-    = "This is the color, which indicates strong-will, forceful enough to keep us going after the "
-      "early excitement fades. The will shows in all four of its hues. Salmon is named for a fish "
-      "that leaps waterfalls to spawn. A dandelion pushing through a crack in a parking lot wears "
-      "gold. Garnet borrows its dark red from a stone hard enough to serve as sandpaper grit. "
-      "Black is the belt we tie on after a thousand falls on a judo mat.";
+    = "This is the color, which indicates strong-will, forceful enough to carry us past the point "
+      "where a task stops being a pleasure. Will brings us back to the irregular verbs of a new "
+      "language on the fortieth evening. It keeps a promise after the feelings that prompted it "
+      "have faded. After a stumble or a month's rest, we pick up the work where we broke off. Much "
+      "of what we call talent proves to be will, kept up day after day.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

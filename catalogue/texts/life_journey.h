@@ -13,9 +13,9 @@ static_assert(LifeJourneyIntro.size() == 261);
 
 inline constexpr std::string_view LifeJourney1
     = "Your main purpose should be attaining independency. From childhood, life pushes you to the "
-      "front; a parent's night shifts can have you walking a little brother to school. You learn "
-      "to decide because no one else will, and to act fast enough to outrun doubt. A sure paycheck "
-      "starts to chafe after a while. You might quit outright and open a bicycle repair shop on "
+      "front; a parent's night shifts can have you dealing with the landlord at ten. You learn to "
+      "decide because no one else will, and to act fast enough to outrun doubt. A sure paycheck "
+      "starts to chafe after a while. You might quit outright and open a bicycle repair shop with "
       "borrowed money. If it closes by its second Christmas, you sign a lease on a humbler "
       "storefront within a month and hire a bookkeeper by the hour to keep the accounts while you "
       "true the wheels. The new shop tends to hold. Its debts and its mistakes are yours alone, "
@@ -32,13 +32,13 @@ inline constexpr std::string_view LifeJourney2
 static_assert(LifeJourney2.size() == 515);
 
 inline constexpr std::string_view LifeJourney3
-    = "You are entertainers, optimists and very creative. You have talents to spare, all of them "
-      "tempting. For a while the path feels like a fair with too many stalls. In time one craft "
-      "begins to claim more of you than the rest, and you give it the evenings you used to spread "
-      "across five hobbies. Good spirits carry you through the middle of any big project, the "
-      "stretch where beginners drop away. A novel turned down by forty agents would test that "
-      "cheer. Yet you would read every rejection to the end and pin above your desk the single "
-      "letter that named the book's real flaw.";
+    = "You are entertainers, optimists and very creative. So many talents tempt you that for a "
+      "while the path feels like a fair with too many stalls. Perhaps you juggle for coins outside "
+      "a museum one summer and run a puppet show at the library the next. Eventually your talents "
+      "merge into one act, a science show for children in which you, in goggles, make a volcano "
+      "erupt and explain why it does. Children who come for the bang stay for the chemistry. "
+      "Networks may pass on the pilot eleven times. Each refusal only sends you back to a borrowed "
+      "garage to film a funnier episode.";
 static_assert(LifeJourney3.size() == 571);
 
 inline constexpr std::string_view LifeJourney4
@@ -72,11 +72,11 @@ inline constexpr std::string_view LifeJourney6
 static_assert(LifeJourney6.size() == 588);
 
 inline constexpr std::string_view LifeJourney7
-    = "You tend to be calm and affectionate by nature. All the same, most who take this path need "
-      "a spell of withdrawal, usually when a career that looked right stops making sense. You may "
-      "walk the nearly five hundred miles of the old pilgrims' road to Santiago or just decline "
-      "every invitation for a winter. The work done then is private and unhurried. You come back "
-      "with a shorter list of what deserves your days, one you keep to.";
+    = "You tend to be calm and affectionate by nature. Early on, you spend your warmth on anyone "
+      "who asks, from a widowed neighbor to a colleague whose marriage is failing. You run dry "
+      "from so much giving, usually just as a career that looked right stops making sense. You may "
+      "then walk the nearly five hundred miles of the old pilgrims' road to Santiago on your own. "
+      "You return fonder of fewer people, with whole evenings for each.";
 static_assert(LifeJourney7.size() == 425);
 
 inline constexpr std::string_view LifeJourney8
@@ -84,24 +84,24 @@ inline constexpr std::string_view LifeJourney8
       "building bought at a boom's peak can lose half its value in a year and win it back in five. "
       "You can ride out three or four such swings without selling in a panic. The lean stretches "
       "sharpen your eye for firms the times have passed by: a family bakery, say, that you buy "
-      "cheaply and whose sales triple once it takes orders online and delivers by van. Later on, "
+      "cheaply and revive by taking orders online and sending its van out before dawn. Later on, "
       "even rivals seek your judgment. How you use such influence shows what the striving was for.";
 static_assert(LifeJourney8.size() == 537);
 
 inline constexpr std::string_view LifeJourney9
     = "People with number 9 are generous, loving and have an inborn sympathy for strangers. You "
       "might settle far from home, in a seaport where a dozen languages share one street, and "
-      "train as a harbor pilot, well paid for guiding ships of every nation up the channel. During "
-      "lulls between helm orders, talk on the bridge would turn to families across an ocean. In "
-      "time you would greet each crew in its own language, asking after the captain's children.";
+      "train as a harbor pilot, well paid for guiding ships of every nation up the channel. Talk "
+      "on the bridge would turn to families across an ocean. In time you would greet each crew in "
+      "its own language. The youngest deckhands would expect chocolate from your jacket pocket.";
 static_assert(LifeJourney9.size() == 445);
 
 inline constexpr std::string_view LifeJourney11
-    = "This is a master number and is associated with spiritual awareness. You read moods in the "
-      "set of a stranger's shoulders, a gift that draws you toward counseling. That gift can "
-      "exhaust you too, and in the early days you carry your clients' griefs home with you on the "
-      "bus. With practice, you learn to hang them up with your coat and to tell which troubles are "
-      "yours to ease and which belong to a doctor.";
+    = "This is a master number and is associated with spiritual awareness. Events that others call "
+      "chance seem to you to carry meaning, a sense that grows as you go. It may lead you to "
+      "volunteer at a hospice, keeping watch through the night with the dying of every creed and "
+      "of none. Your early vigils weigh on you for days. With practice you can tell which bedside "
+      "wants words and which wants a hand to hold.";
 static_assert(LifeJourney11.size() == 402);
 
 inline constexpr std::string_view LifeJourney22

@@ -64,8 +64,8 @@ static_assert(Personality7.size() == 339);
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
       "You carry yourself with the ease of someone already promoted twice. You announce a sweeping "
-      "change briskly, as if it were the very news everyone had hoped for. New gadgets are yours "
-      "early, and in a drawer by fall.";
+      "change briskly, as if it were the very news everyone had hoped for. Whoever is the host, "
+      "the waiter brings you the check.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
@@ -77,16 +77,16 @@ static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
     = "You have the dream of casting the light of illumination; being a guide to anyone who has "
-      "lost their way. New acquaintances think you unworldly, with a far-off look that reads as "
-      "shyness. Teammates call your ideas lofty but never selfish. A book of poems lives in your "
-      "backpack. You ask why a deal matters before you ask what it would earn.";
+      "lost their way. Tourists with maps pick you out of a crowd for directions, and you walk "
+      "them there. A nephew adrift after college spends a weekend on your couch and heads home "
+      "with a plan. You ask why a deal matters before you ask what it would earn.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22
-    = "You have big dreams of being the pioneer behind something truly monumental. Calmer than "
-      "such ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a "
-      "deadline slips, colleagues drift one by one toward your desk, since you alone seem in no "
-      "hurry. No crisis keeps you past six. The fix usually surfaces over coffee in the morning.";
+    = "You have big dreams of being the pioneer behind something truly monumental. Napkins carry "
+      "your sketch of an observatory for the far side of the Moon, drawn as casually as others "
+      "plan a weekend. If a deadline slips, colleagues drift toward your desk, since you alone "
+      "seem in no hurry. No crisis keeps you past six. The fix usually surfaces over breakfast.";
 static_assert(Personality22.size() == 354);
 
 } // namespace vorn::text

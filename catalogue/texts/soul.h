@@ -14,8 +14,8 @@ static_assert(SoulIntro.size() == 187);
 inline constexpr std::string_view Soul1
     = "You achieve a sense of gratification when you succeed in any contest of your choosing. You "
       "long to be first across fresh snow and to prove a thing can be done. An easy win means "
-      "little to you. When a goal looks out of reach, you wake with fierce, happy energy and run "
-      "the stadium stairs at dawn to shave a second off your record.";
+      "little to you. A goal your coach calls out of reach sends you up the stadium stairs at "
+      "dawn, fiercely happy, shaving a second off your personal record.";
 static_assert(Soul1.size() == 329);
 
 inline constexpr std::string_view Soul2
@@ -35,7 +35,7 @@ static_assert(Soul3.size() == 423);
 
 inline constexpr std::string_view Soul4
     = "At hand there is an ever-present need to consider sheltered and safe all that you care for. "
-      "Until the roof is mended and the bills are paid, you cannot relax. You savor the sound of "
+      "With the roof mended and the bills paid, you can nap on the porch. You savor the sound of "
       "the last car pulling in for the night, everyone accounted for. Every room has a flashlight, "
       "and the breakers in the panel are labeled. Halloween finds your storm windows up and the "
       "furnace filter already changed.";
@@ -43,9 +43,9 @@ static_assert(Soul4.size() == 394);
 
 inline constexpr std::string_view Soul5
     = "The yearning to have complete liberty to be in control of your own time shapes nearly all "
-      "your choices. A week that someone else has scheduled is never quite yours. Standing still "
-      "feels like shrinking; a month in which you learn nothing new counts, in your mind, as lost. "
-      "The blank squares on your calendar are there on purpose, each one guarded.";
+      "your choices. A week that someone else has scheduled is never quite yours. Given an "
+      "unclaimed morning, you will follow a river path as far as it goes, with no bell to call you "
+      "back. The blank squares on your calendar are there on purpose, each one guarded.";
 static_assert(Soul5.size() == 346);
 
 inline constexpr std::string_view Soul6
@@ -57,24 +57,24 @@ static_assert(Soul6.size() == 322);
 
 inline constexpr std::string_view Soul7
     = "You encompass an in-built secret need to gain a spiritual understanding of why anything "
-      "exists at all. You can carry a good question for half a lifetime, as you might a pebble in "
-      "a pocket. One clear glimpse of meaning, even one caught as you peel potatoes, can sustain "
+      "exists at all. A good question can keep you company for half your lifetime, growing richer "
+      "with age. One clear glimpse of meaning, even one caught as you peel potatoes, can sustain "
       "you through months of tedium.";
 static_assert(Soul7.size() == 298);
 
 inline constexpr std::string_view Soul8
     = "You have a focused drive to achieve in a material sense and to leave a mark that others can "
-      "measure. You live for the sharp breaks, the days you trade a law practice for a vineyard or "
-      "bet everything on an untried invention. After months without upheaval you get restless and "
-      "plot your next leap. Each gamble that pays off is proof, to you above all, that your "
-      "instincts were sound.";
+      "measure. Praise you cannot count slips your mind by evening. You want a result a stranger "
+      "could check, such as the payroll of a factory you opened in the town where you grew up. The "
+      "figure stays current in your head, three hundred and twelve jobs this spring, up from forty "
+      "at the opening.";
 static_assert(Soul8.size() == 381);
 
 inline constexpr std::string_view Soul9
     = "You feel proud and satisfied, when you do something impressive in the eyes of those whose "
-      "judgment you trust. You hope to age as an olive tree does, gnarled and fruitful. In "
-      "private, you keep a ledger of your mistakes, with the cost of each noted in the margin. A "
-      "small star, added in ink on a later rereading, marks those few that proved worth making.";
+      "judgment you trust. Only two matter: a well-read bookseller of eighty and an aunt who "
+      "turned one fabric stall into six shops. You hope to age as they have, gnarled and fruitful "
+      "as an olive tree. The bookseller's praise, jotted on a receipt, rides in your wallet.";
 static_assert(Soul9.size() == 352);
 
 inline constexpr std::string_view Soul11
@@ -88,10 +88,10 @@ static_assert(Soul11.size() == 384);
 inline constexpr std::string_view Soul22
     = "With a master number 22 Soul Urge, there is an ever-lasting hunger to build what will be in "
       "use a century from now. Private comfort is pleasant but only half answers such a hunger. "
-      "Money interests you mainly for what it can raise in stone; you have no use for an idle "
+      "Money interests you mainly for the bridges it can finance; you have no use for an idle bank "
       "balance. You envy the medieval masons who laid the foundations of spires they never lived "
-      "to see and whose stones still stand. Passing any cornerstone, you stop to read its date and "
-      "do the arithmetic on the spot.";
+      "to see and whose stones still stand. A cornerstone's date is a sum you work out on the "
+      "spot, hoping for three digits.";
 static_assert(Soul22.size() == 480);
 
 } // namespace vorn::text

@@ -1,4 +1,4 @@
-// Colour descriptions: what each colour signifies and how it affects mood, mind and life.
+// Color descriptions in the first person plural: what each color is and what it has meant to us.
 #pragma once
 
 #include <string_view>
@@ -7,17 +7,17 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
-      "us, or so some of us find. A dash of it enlivens a room. We see a red barn a mile off. Iron "
-      "oxide reddens both the dust of Mars and the ocher of some of our oldest cave paintings. The "
+      "us, or so some of us find. A dash of it enlivens a room. A red barn stands out in the snow. "
+      "Iron oxide reddens the dust of Mars and the ocher of some of our oldest cave paintings. The "
       "bull cannot tell red from green and charges at the movement of the matador's final cape. "
       "Its red is for the spectators alone.";
 static_assert(RedDescription.size() == 398);
 
 inline constexpr std::string_view OrangeDescription
-    = "Orange is the color of the Sun and this is the color, which invites us to gather. As a "
-      "campfire burns low, we pull our chairs closer to its orange embers. The color takes its "
-      "English name from the fruit. Mixed from red and yellow paint, it is warmer than yellow and "
-      "milder than red. In India, a visitor is often welcomed with a garland of orange marigolds.";
+    = "Orange is the color of the Sun and this is the color, which invites us to gather. Low in "
+      "the sky, the Sun turns orange, its blue scattered by the long slant of air. As a campfire "
+      "dies down, we pull our chairs closer to its embers. The color takes its English name from "
+      "the fruit. A garland of orange marigolds greets many guests arriving at an Indian home.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
@@ -31,24 +31,24 @@ inline constexpr std::string_view YellowDescription
     = "Yellow symbolizes intelligence, intellectuality and to some extent vitality. The pencil we "
       "chew during a test is yellow, and so is the bulb a cartoonist draws over a character's head "
       "to show a sudden idea. Most highlighter ink is yellow, bright enough to make print jump out "
-      "and pale enough to keep it legible. In the United States, school buses have been yellow "
-      "since a 1939 conference chose the hue for its visibility.";
+      "and pale enough to keep it legible. We see its vitality in the yolk that feeds a growing "
+      "chick and in daffodils that bloom before the last frost.";
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
-    = "If seen from a positive perspective, Green signifies life, from moss on a fallen log to the "
-      "canopy of a pine forest. Leaves and grass owe their green to chlorophyll. A copper weather "
-      "vane earns its own the hard way, high in the wind and the rain. We call a beginner green "
-      "and a jealous rival green-eyed. At an intersection, green lets us go. Billiard tables are "
+    = "If seen from a positive perspective, Green signifies life, from moss on a stone wall to "
+      "duckweed spreading over a pond. Plants owe the color to chlorophyll, the pigment that lets "
+      "them make their food from sunlight. We call a newcomer green, and after a slump we welcome "
+      "the green shoots of a recovery. Green lets us cross at a traffic light. Billiard tables are "
       "green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
 
 inline constexpr std::string_view BlueDescription
     = "Blue is said to be the color of the human body, mind and soul. Our veins show blue under "
-      "the skin. Distant hills take on a blue haze that artists copy, as Leonardo advised, to give "
-      "a landscape depth. Renaissance painters prized ultramarine, ground from a rock mined in "
-      "Afghanistan, so highly that they saved it chiefly for the Virgin's robes. Survey after "
-      "survey names blue as our favorite hue.";
+      "the skin, though the blood in them is dark red. For many of us, a cloudless blue sky lifts "
+      "the spirits. Renaissance painters prized ultramarine, ground from a costly blue stone, so "
+      "highly that they reserved it chiefly for the Virgin's robes. Survey after survey names blue "
+      "as the hue most of us like best.";
 static_assert(BlueDescription.size() == 394);
 
 inline constexpr std::string_view PinkDescription
@@ -75,10 +75,10 @@ static_assert(VioletDescription.size() == 390);
 
 inline constexpr std::string_view StrongWillDescription
     = "This is the color, which indicates strong-will, forceful enough to carry us past the point "
-      "where a task stops being a pleasure. Will brings us back to the irregular verbs of a new "
-      "language on the fortieth evening. It keeps a promise after the feelings that prompted it "
-      "have faded. After a stumble or a month's rest, we pick up the work where we broke off. Much "
-      "of what we call talent proves to be will, kept up day after day.";
+      "where a task stops being a pleasure. Will drills us in the irregular verbs of a new "
+      "language, tense by tense. It keeps a promise once the feelings that prompted it have faded. "
+      "After a stumble or a month's rest, we pick up the work where we broke off. Much of what we "
+      "call talent may prove to be will, kept up until it looks like ease.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

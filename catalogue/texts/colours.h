@@ -7,47 +7,47 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
-      "us, or so some of us find. A dash of it enlivens a room. Teachers mark corrections in red "
-      "ink, where we cannot miss them. Some of our oldest cave paintings were done in red ocher. "
-      "The bull cannot tell red from green and charges at the movement of the matador's final "
-      "cape. Its red is for the spectators alone.";
+      "us, or so some of us find. A dash of it enlivens a room. Anger and embarrassment alike "
+      "bring it to our cheeks. We send red roses to say what words cannot. The bull, unable to "
+      "tell red from green, charges at the movement of the matador's cape. Teachers mark our "
+      "mistakes in red ink so that we cannot miss them.";
 static_assert(RedDescription.size() == 398);
 
 inline constexpr std::string_view OrangeDescription
     = "Orange is the color of the Sun and this is the color, which invites us to gather. Low in "
       "the sky, the Sun turns orange, its blue scattered by the long slant of air, and we crowd "
-      "onto piers and hilltops to watch it set. When a campfire dies down, we pull our chairs in "
+      "onto piers and hilltops to see it sink. When a campfire burns down, we pull our chairs in "
       "around its embers. A garland of orange marigolds welcomes guests to many an Indian home.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
     = "Gold symbolizes honor and devotion. Because the metal does not tarnish, Tutankhamen's mask "
-      "still gleams after thirty-three centuries. Partly for that constancy we made crowns, coins, "
-      "and wedding rings of it. A gold watch was long the reward for decades of loyal service. "
-      "Most gold ever mined survives, so a new chain could hold metal mined for a pharaoh.";
+      "still gleams after thirty-three centuries. Partly for that constancy, we used it for "
+      "crowns, coins, and saints' halos. Most of the gold ever mined survives, so a new chain "
+      "could hold metal dug for a pharaoh. The gold watch used to reward decades of loyal service.";
 static_assert(GoldDescription.size() == 354);
 
 inline constexpr std::string_view YellowDescription
     = "Yellow symbolizes intelligence, intellectuality and to some extent vitality. The pencil we "
       "chew during a test is yellow, and so, often, is the bulb a cartoonist draws over a "
       "character's head to show a sudden idea. Most highlighter ink is yellow, bright enough to "
-      "make print jump out and pale enough to keep it legible. We see its vitality in the yolk "
-      "that feeds a chick and in daffodils that bloom before the last frost.";
+      "make print jump out and pale enough to keep it legible. We see its vitality in the "
+      "daffodils and forsythia that brighten our gardens ahead of the last frost.";
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
-    = "If seen from a positive perspective, Green signifies life, from moss on a shady wall to "
-      "duckweed spreading over a pond. Plants owe the color to chlorophyll, the pigment that lets "
-      "them make their own food from sunlight. We search a slump's figures for the green shoots of "
-      "an economic recovery. Green lets us cross the road at a traffic light. Billiard tables are "
+    = "If seen from a positive perspective, Green signifies life, from the moss on a shady wall to "
+      "the rain forests of the Amazon basin. Plants owe the color to chlorophyll, the pigment with "
+      "which they make sugar from sunlight. Katydids and many frogs wear it to vanish among the "
+      "leaves they cling to. A green light lets us through an intersection. Billiard tables are "
       "green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
 
 inline constexpr std::string_view BlueDescription
     = "Blue is said to be the color of the human body, mind and soul. Our veins show blue under "
       "the skin, though the blood in them is dark red. For many of us, a cloudless blue sky lifts "
-      "the spirits. Renaissance painters prized ultramarine, ground from a precious blue mineral, "
-      "so highly that they kept it chiefly for the Virgin's robes. Survey after survey names blue "
+      "the spirits. Renaissance painters prized ultramarine, ground from a costly blue stone, so "
+      "highly that they reserved it largely for the Virgin's robes. Survey after survey names blue "
       "as the hue most of us like best.";
 static_assert(BlueDescription.size() == 394);
 
@@ -59,10 +59,10 @@ inline constexpr std::string_view PinkDescription
 static_assert(PinkDescription.size() == 304);
 
 inline constexpr std::string_view IndigoDescription
-    = "Indigo is said to affect our physical as well as mental health positively. Some farmers "
-      "wore indigo-dyed cotton in the belief that it warded off snakes and biting insects. Many of "
-      "us find an indigo bedroom restful after a hard day. Newton named it one of the seven colors "
-      "of the rainbow, though few of us can pick it out between blue and violet.";
+    = "Indigo is said to affect our physical as well as mental health positively. Many of us find "
+      "its deep shade restful to look at. Some who meditate picture indigo at the brow, where, "
+      "they believe, intuition dwells. The dye in our blue jeans is indigo. Newton included it "
+      "among the rainbow's seven colors, to match the seven notes of a musical scale.";
 static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
@@ -76,9 +76,9 @@ static_assert(VioletDescription.size() == 390);
 inline constexpr std::string_view StrongWillDescription
     = "This is the color, which indicates strong-will, forceful enough to carry us past the point "
       "where a task stops being a pleasure. Will drills us in the irregular verbs of a new "
-      "language, tense by tense. It keeps a promise once the feelings that prompted the vow have "
-      "faded. After a stumble or a dry spell, we pick up the work where we broke off. What we call "
-      "talent is, we suspect, mostly will kept up until it looks like ease.";
+      "language, tense by tense. It holds us to our promises once the feeling behind them has "
+      "faded. After a stumble or a dry spell, we pick up where we left off. The pianist who makes "
+      "it look easy has usually practiced for years against her own reluctance.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

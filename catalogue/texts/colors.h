@@ -1,4 +1,4 @@
-// Color descriptions: what each color signifies and how it affects mood, mind and life.
+// Color descriptions in the first person plural: what each color is and what it has meant to us.
 #pragma once
 
 #include <string_view>
@@ -7,78 +7,78 @@ namespace vorn::text {
 
 inline constexpr std::string_view RedDescription
     = "Red is such a color, which is liable to cause irritation to the nerves when it surrounds "
-      "us, or so some of us find. A dash of it enlivens a room. We see a red barn a mile off. Iron "
-      "oxide reddens both the dust of Mars and the ocher of some of our oldest cave paintings. The "
-      "matador's last cape is red, though the bull cannot tell red from green and charges at "
-      "movement; the hue stirs only the crowd.";
+      "us, or so some of us find. A dash of it enlivens a room. Anger and embarrassment alike "
+      "bring it to our cheeks. We send red roses to say what words cannot. The bull, unable to "
+      "tell red from green, charges at the movement of the matador's cape. Teachers mark our "
+      "mistakes in red ink so that we cannot miss them.";
 static_assert(RedDescription.size() == 398);
 
 inline constexpr std::string_view OrangeDescription
-    = "Orange is the color of the Sun and this is the color, which invites us to gather. As a "
-      "campfire dies, we sit nearer to its orange embers. The color takes its English name from "
-      "the fruit. We mix it from red and yellow paint; the result is warm but not alarming, bright "
-      "but not harsh. In India, a visitor is often welcomed with a garland of orange marigolds.";
+    = "Orange is the color of the Sun and this is the color, which invites us to gather. Low in "
+      "the sky, the Sun turns orange, its blue scattered by the long slant of air, and we crowd "
+      "onto piers and hilltops to see it sink. When a campfire burns down, we pull our chairs in "
+      "around its embers. A garland of orange marigolds welcomes guests to many an Indian home.";
 static_assert(OrangeDescription.size() == 356);
 
 inline constexpr std::string_view GoldDescription
-    = "Gold symbolizes honor and devotion. It resists tarnish, so Tutankhamen's mask, made of gold "
-      "alloy, still gleams after thirty-three centuries. Partly for that constancy we made crowns, "
-      "coins, and wedding rings of it. A gold watch was long the reward for decades of loyal "
-      "service. Nearly all the gold ever mined survives, melted and recast again and again.";
+    = "Gold symbolizes honor and devotion. Because the metal does not tarnish, Tutankhamen's mask "
+      "still gleams after thirty-three centuries. Partly for that constancy, we used it for "
+      "crowns, coins, and saints' halos. Most of the gold ever mined survives, so a new chain "
+      "could hold metal dug for a pharaoh. The gold watch used to reward decades of loyal service.";
 static_assert(GoldDescription.size() == 354);
 
 inline constexpr std::string_view YellowDescription
     = "Yellow symbolizes intelligence, intellectuality and to some extent vitality. The pencil we "
-      "chew during a test is yellow, and so is the bulb a cartoonist draws over a character's head "
-      "to show a sudden idea. Most highlighter ink is yellow, bright enough to make print jump out "
-      "and pale enough to keep it legible. In the United States, school buses have been yellow "
-      "since a 1939 conference chose the hue for its visibility.";
+      "chew during a test is yellow, and so, often, is the bulb a cartoonist draws over a "
+      "character's head to show a sudden idea. Most highlighter ink is yellow, bright enough to "
+      "make print jump out and pale enough to keep it legible. We see its vitality in the "
+      "daffodils and forsythia that brighten our gardens ahead of the last frost.";
 static_assert(YellowDescription.size() == 420);
 
 inline constexpr std::string_view GreenDescription
-    = "If seen from a positive perspective, Green signifies life, from moss on a fallen log to the "
-      "canopy of a pine forest. Leaves and grass owe their green to chlorophyll; a copper weather "
-      "vane, out in the wind and the rain, earns its own the hard way. We call a beginner green "
-      "and a jealous rival green-eyed. At an intersection, green lets us go. Billiard tables are "
+    = "If seen from a positive perspective, Green signifies life, from the moss on a shady wall to "
+      "the rain forests of the Amazon basin. Plants owe the color to chlorophyll, the pigment with "
+      "which they make sugar from sunlight. Katydids and many frogs wear it to vanish among the "
+      "leaves they cling to. A green light lets us through an intersection. Billiard tables are "
       "green, it is said, in memory of the lawns where the game began.";
 static_assert(GreenDescription.size() == 425);
 
 inline constexpr std::string_view BlueDescription
     = "Blue is said to be the color of the human body, mind and soul. Our veins show blue under "
-      "the skin. Distant hills take on a blue haze that artists copy, as Leonardo advised, to give "
-      "a landscape depth. Renaissance painters prized ultramarine, ground from a rock mined in "
-      "Afghanistan, so highly that they saved it chiefly for the Virgin's robes. In survey after "
-      "survey, blue is our favorite color.";
+      "the skin, though the blood in them is dark red. For many of us, a cloudless blue sky lifts "
+      "the spirits. Renaissance painters prized ultramarine, ground from a costly blue stone, so "
+      "highly that they reserved it largely for the Virgin's robes. Survey after survey names blue "
+      "as the hue most of us like best.";
 static_assert(BlueDescription.size() == 394);
 
 inline constexpr std::string_view PinkDescription
     = "Pink is the color, which represents creativity and working attitude. It is red with its "
-      "temper cooled, the hue of cherry blossoms and strawberry ice cream. The pink erasers on our "
-      "pencils wear down to nubs as we edit. Flamingos hatch gray; their pink comes slowly, from "
+      "temper cooled, the hue of cherry blossoms and strawberry ice cream. With a pink eraser at "
+      "hand, we dare a bolder stroke. Flamingos hatch gray and take on their pink by degrees, from "
       "the shrimp and the algae they eat.";
 static_assert(PinkDescription.size() == 304);
 
 inline constexpr std::string_view IndigoDescription
-    = "Indigo is said to affect our physical as well as mental health positively. The dye of that "
-      "name, once carried across oceans under sail, now colors our jeans. Newton named seven "
-      "colors in the rainbow, indigo among them, partly to mirror the seven notes of a scale. Few "
-      "of us can pick it out between blue and violet; we accept it on Newton's word.";
+    = "Indigo is said to affect our physical as well as mental health positively. Many of us find "
+      "its deep shade restful to look at. Some who meditate picture indigo at the brow, where, "
+      "they believe, intuition dwells. The dye in our blue jeans is indigo. Newton included it "
+      "among the rainbow's seven colors, to match the seven notes of a musical scale.";
 static_assert(IndigoDescription.size() == 345);
 
 inline constexpr std::string_view VioletDescription
     = "Violet is such a color, which reflects sensitivity and a longing for what lies beyond the "
-      "everyday. It sits at the far edge of the visible spectrum, on a rainbow's inner rim. Bees "
-      "see past it into ultraviolet, where many flowers bear marks, unseen by us, that lead the "
-      "insects to nectar. The ancient Greeks called the violet quartz amethyst, \"not drunk,\" "
-      "believing it kept the wearer sober.";
+      "everyday. We meet it at the far edge of the visible spectrum, on the inner rim of a "
+      "rainbow. The Greeks called violet quartz amethyst, \"not drunk,\" believing it kept the "
+      "wearer sober. Bees see past violet into ultraviolet, where many flowers bear marks, unseen "
+      "by us, that lead the insects to nectar.";
 static_assert(VioletDescription.size() == 390);
 
 inline constexpr std::string_view StrongWillDescription
-    = "This is the color, which indicates strong-will, forceful enough to keep us going after the "
-      "early excitement fades. The will shows in all four of its hues. Salmon is named for a fish "
-      "that leaps waterfalls to spawn. A dandelion pushing through a crack in a parking lot wears "
-      "gold. Garnet borrows its dark red from a stone hard enough to serve as sandpaper grit. "
-      "Black is the belt we tie on after a thousand falls on a judo mat.";
+    = "This is the color, which indicates strong-will, forceful enough to carry us past the point "
+      "where a task stops being a pleasure. Will drills us in the irregular verbs of a new "
+      "language, tense by tense. It holds us to our promises once the feeling behind them has "
+      "faded. After a stumble or a dry spell, we pick up where we left off. The pianist who makes "
+      "it look easy has usually practiced for years against her own reluctance.";
 static_assert(StrongWillDescription.size() == 425);
 
 } // namespace vorn::text

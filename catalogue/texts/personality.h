@@ -6,87 +6,87 @@
 namespace vorn::text {
 
 inline constexpr std::string_view PersonalityIntro
-    = "As the name suggests this number is associated with your outer self; it is the reduced "
-      "total of your full name's consonant values. It describes how you strike a stranger and the "
-      "habits only friends know.";
+    = "As the name suggests this number is associated with your outer self. It comes from the "
+      "consonant values of your full name, Y always one of them; their sum, unless it is 11 or 22, "
+      "is reduced to one digit.";
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
-    = "Great feeling of importance is what you love. People notice it at once, in a quick, upright "
-      "stride that is plainly heading somewhere. Your hand shoots up midway through a question, "
-      "and you argue for your answer. To the well rested, your vigor is contagious; to the tired, "
-      "it is overwhelming. You eat standing up more often than your doctor would like.";
+    = "Great feeling of importance is what you love. It shows at once, in a signature that sprawls "
+      "across a guest book's page. You like the seat beside the host and a proper introduction. To "
+      "the well-rested, your vigor is contagious; to the tired, it is overwhelming. A title goes "
+      "on your business card the moment it is yours, even secretary of a stamp club.";
 static_assert(Personality1.size() == 351);
 
 inline constexpr std::string_view Personality2
     = "You dream about having close relationships with your friends and family. Because you listen "
-      "with your whole face, people tell you more than they meant to, then feel lighter for it. "
-      "You remember the names of colleagues' new babies and notice who has started to skip lunch. "
-      "In August you bring a friend the potted fern she admired in April.";
+      "with your whole face, people tell you more than they meant to and feel lighter for it. You "
+      "know the family's shoe sizes and which colleague is allergic to shellfish. Six weeks after "
+      "a friend mentions a worry in passing, you ask how it turned out.";
 static_assert(Personality2.size() == 338);
 
 inline constexpr std::string_view Personality3
-    = "All forms of art are you dream roles. Without a microphone, your voice reaches the back row "
-      "of a hall. A delayed commuter train becomes material, and before it pulls in you have the "
-      "entire platform laughing. Most of your jokes have a serious point folded neatly inside "
-      "them. Asked to give a short toast at a retirement party, you put on a small production with "
-      "costumes and a troupe of coworkers.";
+    = "All forms of art are you dream roles. Your posture is a dancer's, chin level and back "
+      "straight. A poster's typeface catches your eye before its message. Any statue you pass gets "
+      "a full circuit. Describing a place, you sketch its shape in the air with one finger. "
+      "Neighbors trust you to choose the paint for their kitchens. Thank-you notes from you arrive "
+      "in rhymed couplets, on heavy cream paper.";
 static_assert(Personality3.size() == 396);
 
 inline constexpr std::string_view Personality4
     = "You visualize of being someone rock-solid whom everyone can depend on. A month into a new "
-      "job, you are trusted with the spare keys to the office. You dress in brown and gray, with a "
-      "silver watch set a minute fast. You rush neither a sentence nor a decision. No one has to "
-      "remind you of a promise.";
+      "job, you are trusted with the spare keys. Browns and grays make up your wardrobe, and your "
+      "watch is plain silver. You rush neither a sentence nor a decision. Every email to you gets "
+      "an answer that same day.";
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
-    = "You would love to be totally free and unreserved by responsibility. You doodle through "
-      "lectures and rearrange the furniture on a whim. You dress casually but add one bold touch, "
-      "such as cherry-red sneakers. When a storm knocks out the power, you are the least ruffled "
-      "person in the house, teaching the bored children a sly card trick or two.";
+    = "You would love to be totally free and unreserved by responsibility. In a stalled line at "
+      "the post office, you chat with whoever stands behind you. Your clothes are casual except "
+      "for one loud piece, such as a vintage bowling shirt. Most invitations draw a cheerful "
+      "\"probably\" from you. You show bored children at a picnic a coin trick or two.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
-    = "You love your family and relations. Every wall of your home says so in photographs. At a "
-      "reunion you are easy to find, at the head of the table with a baby on one knee, running a "
-      "quiz you wrote. Relatives turn to you for Grandma's recipes. Cousins' allergies and feuding "
-      "uncles are all noted on your seating chart.";
+    = "You love your family and relations. Ask after any of them, and you bring out your "
+      "photographs. At a reunion you are easy to find, at the head of the table with a baby on one "
+      "knee, running a quiz on family history that you wrote. A dispute over which cousin is "
+      "oldest ends when you rank them all by age from memory.";
 static_assert(Personality6.size() == 314);
 
 inline constexpr std::string_view Personality7
     = "You love to grab all opportunities you get to read and shut yourself away with your "
-      "thoughts. A host who finds you by the bookshelf, talking to one guest, can take your "
-      "reserve for coolness. In fact you are listening hard, weighing every word for what it "
-      "reveals. You speak seldom, and then in short sentences already drafted in your head.";
+      "thoughts. Finding you by the bookshelf amid the chatter, a host could take your reserve for "
+      "coolness. In fact you are three chapters into a novel from that shelf, quite content. When "
+      "you do speak, your sentences are short and already drafted in your head.";
 static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
-      "You carry yourself with the ease of someone already promoted twice. You announce a sweeping "
-      "change briskly, as if it were the very news everyone had hoped for. New gadgets are yours "
-      "early, and in a drawer by fall.";
+      "You carry yourself with the ease of someone already promoted twice. A sweeping change, when "
+      "you announce it, sounds like the news everyone had hoped for. You speak once at a public "
+      "hearing, last and without notes.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
-    = "You are kind and compassionate. On short acquaintance you seem to have seen a great deal of "
-      "life and forgiven most of it. You will gladly spend an afternoon on the phone securing the "
-      "introduction a former intern needs. Friends quote your old advice back to you, and it holds "
-      "up. A loan from you comes with no IOU and no reminder, whatever the sum.";
+    = "You are kind and compassionate. New acquaintances quickly suspect you have seen a great "
+      "deal of life and forgiven most of it. You laugh easily, most often at yourself. A furious "
+      "caller gets a patient hearing from you, and your voice never rises to meet theirs. A plea "
+      "for counsel usually draws one well-chosen question from you and never a sermon.";
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
     = "You have the dream of casting the light of illumination; being a guide to anyone who has "
-      "lost their way. New acquaintances think you unworldly, with a far-off look that reads as "
-      "shyness. Teammates call your ideas lofty but never selfish. A book of poems lives in your "
-      "backpack. You ask why a deal matters before you ask what it would earn.";
+      "lost the way. Tourists ask you for directions on a busy street, and you walk them there. "
+      "Over one coffee, you can give a classmate between jobs a plan and a list of names to call. "
+      "You keep a plainer example in reserve for any explanation that misses.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22
-    = "You have big dreams of being the pioneer behind something truly monumental. Calmer than "
-      "such ambition would suggest, you rarely interrupt, and almost nothing rattles you. If a "
-      "deadline slips, colleagues drift one by one toward your desk, since you alone seem in no "
-      "hurry. No crisis keeps you past six. The fix usually surfaces over coffee in the morning.";
+    = "You have big dreams of being the pioneer behind something truly monumental. Restaurant "
+      "napkins bear your sketches for mapping the ocean floor, drawn as casually as others plan a "
+      "weekend. When a deadline slips, colleagues drift toward your desk, the calmest corner of "
+      "the office. You send them off to sleep on it, sure the fix will surface over breakfast.";
 static_assert(Personality22.size() == 354);
 
 } // namespace vorn::text

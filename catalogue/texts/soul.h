@@ -6,92 +6,92 @@
 namespace vorn::text {
 
 inline constexpr std::string_view SoulIntro
-    = "This number tries to close the gap between how you think you are and how you are at heart. "
-      "Reduced from the sum of your full name's vowel values, it discloses the motives you keep "
-      "hidden.";
+    = "This number tries to close the gap between how you think you are and how you are. Add your "
+      "full name's vowel values, or its Y values if none, and reduce any sum but 11 or 22 to one "
+      "digit.";
 static_assert(SoulIntro.size() == 187);
 
 inline constexpr std::string_view Soul1
-    = "You achieve a sense of gratification when you succeed in any contest of your choosing. You "
-      "long to be first across fresh snow and to prove a thing can be done. An easy win means "
-      "little to you. When a goal looks out of reach, you wake with fierce, happy energy and run "
-      "the stadium stairs at dawn to shave a second off your record.";
+    = "You achieve a sense of gratification when you succeed in any contest of your choosing. A "
+      "notch beyond your reach is where you prefer a challenge to sit. Should you take up "
+      "climbing, you would walk past the routes the regulars favor and go for the one graded "
+      "hardest on the wall. Your whoop at its top would carry through the gym.";
 static_assert(Soul1.size() == 329);
 
 inline constexpr std::string_view Soul2
-    = "You enclose a deep internal necessitate for love and harmony in your life. Well past "
-      "midnight you lie awake over a brother's sharp word while he sleeps. In the bond you "
-      "picture, neither partner has reason to keep score. You cook for two or more on a plain "
-      "Tuesday, for the pleasure of passing a plate across the table.";
+    = "You enclose a deep internal necessitate for love and harmony in your life. In your picture "
+      "of happiness, two names share one mailbox at the end of a gravel lane. Whoever gets back "
+      "first switches on the porch lamp for the other. The silences in that house are easy ones, "
+      "the kind neither of you feels any need to break.";
 static_assert(Soul2.size() == 318);
 
 inline constexpr std::string_view Soul3
     = "You achieve a sense of pleasure when you are involved in making something out of almost "
-      "nothing, a song from three chords or a supper from leftovers. All day you hum snatches of "
-      "your own tunes, each meant to outdo the one before. Kits with step-by-step instructions "
-      "bore you, since someone else made the choices. You spend whole afternoons pulling nails "
-      "from old shipping pallets for a tree house that no one has asked for.";
+      "nothing, a song from three chords or a quilt from worn-out shirts. Snatches of your own "
+      "tunes follow you around, each meant to top the one before. You find kits with step-by-step "
+      "instructions dull, since someone else made all the choices. A stack of cast-off shipping "
+      "pallets could become, in your hands, a tree house no one asked for.";
 static_assert(Soul3.size() == 423);
 
 inline constexpr std::string_view Soul4
     = "At hand there is an ever-present need to consider sheltered and safe all that you care for. "
-      "Until the roof is mended and the bills are paid, you cannot relax. You savor the sound of "
-      "the last car pulling in for the night, everyone accounted for. Every room has a flashlight, "
-      "and the breakers in the panel are labeled. Halloween finds your storm windows up and the "
-      "furnace filter already changed.";
+      "With the roof mended and the bills paid, you can nap on the porch swing. The last car "
+      "pulling in for the night, with everyone accounted for, is a sound you savor. You want a "
+      "flashlight in each room and a label on each breaker. Smoke alarms in your care get fresh "
+      "batteries before any of them can chirp.";
 static_assert(Soul4.size() == 394);
 
 inline constexpr std::string_view Soul5
     = "The yearning to have complete liberty to be in control of your own time shapes nearly all "
-      "your choices. A week that someone else has scheduled is never quite yours. Standing still "
-      "feels like shrinking; a month in which you learn nothing new counts, in your mind, as lost. "
-      "The blank squares on your calendar are there on purpose, each one guarded.";
+      "your choices. You gently decline to have your week scheduled by someone else. Given an "
+      "unclaimed morning, you would read in a hammock past noon with never a glance at the clock. "
+      "A blank square on your calendar is an appointment you have made with yourself.";
 static_assert(Soul5.size() == 346);
 
 inline constexpr std::string_view Soul6
     = "Having the knowledge of being wanted and respected is an essential source of contentment to "
-      "you. You seldom refuse a favor, taking the request itself as a compliment. To this day you "
-      "can recite the offhand praise a manager gave you at age nineteen. You brood all week over a "
-      "group email that leaves your name off the list.";
+      "you. You call it a fine day when someone you admire recalls your name after a single "
+      "meeting. A card that says \"We missed you\" is mail you save. You can tell at a glance "
+      "whether being left off a group email was a slight or a slip.";
 static_assert(Soul6.size() == 322);
 
 inline constexpr std::string_view Soul7
     = "You encompass an in-built secret need to gain a spiritual understanding of why anything "
-      "exists at all. You can carry a good question for half a lifetime, as you might a pebble in "
-      "a pocket. One clear glimpse of meaning, even one caught as you peel potatoes, can sustain "
-      "you through months of tedium.";
+      "exists at all. You gladly live with one question for years on end, distrusting any answer "
+      "that comes too neatly. Yet you can treasure a clear glimpse of meaning for months, even one "
+      "caught as you peel potatoes.";
 static_assert(Soul7.size() == 298);
 
 inline constexpr std::string_view Soul8
     = "You have a focused drive to achieve in a material sense and to leave a mark that others can "
-      "measure. You live for the sharp breaks, the days you trade a law practice for a vineyard or "
-      "bet everything on an untried invention. After months without upheaval you get restless and "
-      "plot your next leap. Each gamble that pays off is proof, to you above all, that your "
-      "instincts were sound.";
+      "measure. If you ran, each run would go into a log, timed to the second. The result you want "
+      "is one a stranger could check, such as the number of students a scholarship of yours would "
+      "send to college from your high school. That figure would stay in your head, revised at "
+      "every commencement.";
 static_assert(Soul8.size() == 381);
 
 inline constexpr std::string_view Soul9
     = "You feel proud and satisfied, when you do something impressive in the eyes of those whose "
-      "judgment you trust. You hope to age as an olive tree does, gnarled and fruitful. In "
-      "private, you keep a ledger of your mistakes, with the cost of each noted in the margin. A "
-      "small star, added in ink on a later rereading, marks those few that proved worth making.";
+      "judgment you trust. Such judges are few, perhaps only a well-read bookseller of eighty and "
+      "a chess partner of ninety who beats you. You hope to age as they have, gnarled and fruitful "
+      "as an olive tree. Good news keeps until you can tell the two of them in person.";
 static_assert(Soul9.size() == 352);
 
 inline constexpr std::string_view Soul11
     = "Master number 11 has resemblance with number 2. Like 2, it inclines you to partnership, but "
-      "your longing reaches beyond the circle of two. You want a kinship of spirit, a few "
-      "companions who wonder what you wonder and say so aloud. You have sat in an empty chapel "
-      "till dusk, watching a stained-glass window burn garnet. To you, a question of faith and a "
-      "question of love are often one.";
+      "the circle you hope for is wider than two. You crave a kinship of spirit, a few companions "
+      "who wonder what you wonder and say so aloud. One of them would get your longest letters, "
+      "each an argument over what a good life needs. You count a friendship thin if it shies away "
+      "from those arguments.";
 static_assert(Soul11.size() == 384);
 
 inline constexpr std::string_view Soul22
-    = "With a master number 22 Soul Urge, there is an ever-lasting hunger to build what will be in "
-      "use a century from now. Private comfort is pleasant but only half answers such a hunger. "
-      "Money interests you mainly for what it can raise in stone; you have no use for an idle "
-      "balance. You envy the medieval masons who laid the foundations of spires they never lived "
-      "to see and whose stones still stand. Passing any cornerstone, you stop to read its date and "
-      "do the arithmetic on the spot.";
+    = "With a master number 22 Soul Urge, there is an ever-lasting hunger to build what will serve "
+      "a century from now. You care about money mainly for the bridges it can finance, and you "
+      "would vote for any bond issue to build one. Were you to put up a fence, you would set even "
+      "its posts in concrete to outlast you. Your heroes are the Romans whose dome, cast without "
+      "steel, still crowns the Pantheon after some nineteen centuries. You stop at a cornerstone "
+      "to work out a building's age.";
 static_assert(Soul22.size() == 480);
 
 } // namespace vorn::text

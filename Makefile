@@ -73,7 +73,7 @@ bench: deps-bench
 
 PREFIX ?= /usr/local
 
-# Installs into PREFIX (DESTDIR is honoured, for staging).
+# Installs into PREFIX (DESTDIR is honored, for staging).
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 

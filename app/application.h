@@ -33,7 +33,7 @@ public:
         QDate today; // invalid: the current date
         std::function<double()> uniform; // empty: draws from a generator seeded by the clock
         std::function<void(int)> exit; // empty: QCoreApplication::exit
-        QString programFolder; // where the print plugin is looked for; empty: the program's
+        QString programFolder; // where the print plugin is looked for; empty: the program's own
     };
 
     enum class State {

@@ -46,12 +46,11 @@ struct Options
                               u"for one reading: text (the default), json, or pdf; for a list: "
                               u"jsonl (the default), csv, text, or pdf"_s,
                               u"FORMAT"_s};
-    QCommandLineOption output{
-        u"output"_s,
-        u"write to the file PATH instead of standard output (required for "
-        u"pdf); for a list with --format=pdf, PATH is the folder that receives the "
-        u"PDFs, made if missing"_s,
-        u"PATH"_s};
+    QCommandLineOption output{u"output"_s,
+                              u"write to the file PATH instead of standard output (required for "
+                              u"pdf); for a list of PDFs, PATH is the folder that receives the "
+                              u"PDFs, made if missing"_s,
+                              u"PATH"_s};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
                              u"show no progress line while a list is being read"_s};
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"display this help and exit"_s};
@@ -122,7 +121,7 @@ QString helpText(const Options &options)
           u"Exit status is 0 if everything was written; 1 if the output could not be\n"_s
           u"written, a row of a list was refused, or a PDF was not written; 2 if the\n"_s
           u"command line was refused (an unknown or malformed option, an unexpected\n"_s
-          u"argument, a missing or invalid entry), or if a list could not be opened or\n"_s
+          u"argument, or a missing or invalid entry), or if a list could not be opened or\n"_s
           u"read as a list.\n\n"_s
           u"Given without the options above, Qt's own options, such as -style, -platform,\n"_s
           u"-display, -qwindowgeometry, -session, and -reverse, are passed on to Qt, and\n"_s
@@ -231,11 +230,11 @@ int runListFromOptions(const QCommandLineParser &parser, const Options &options)
     settings.quiet = parser.isSet(options.quiet);
     const std::optional<ListFormat> format = listFormat(parser.value(options.format));
     if (!format)
-        return usageError(u"unknown format '"_s + parser.value(options.format)
-                          + u"' for a list: use jsonl, csv, text, or pdf"_s
-                          + (parser.value(options.format) == u"json"
-                                 ? u" (json is for one reading)"_s
-                                 : QString()));
+        return usageError(parser.value(options.format) == u"json"
+                              ? u"the format 'json' is for one reading; a list is written as "_s
+                                u"jsonl, csv, text, or pdf"_s
+                              : u"unknown format '"_s + parser.value(options.format)
+                                  + u"' for a list: use jsonl, csv, text, or pdf"_s);
     settings.format = *format;
     if (settings.format == ListFormat::Pdf && settings.output.isEmpty())
         return usageError(u"the PDFs of a list need a folder: --output=PATH"_s);
@@ -305,10 +304,11 @@ int runCommandLine(int argc, char *argv[])
 
     const QString format = parser.isSet(options.format) ? parser.value(options.format) : u"text"_s;
     if (format != u"text" && format != u"json" && format != u"pdf")
-        return usageError(u"unknown format '"_s + format + u"': use text, json, or pdf"_s
-                          + (format == u"jsonl" || format == u"csv"
-                                 ? u" (" + format + u" is for a list: --batch=FILE)"
-                                 : QString()));
+        return usageError(format == u"jsonl" || format == u"csv"
+                              ? u"the format '"_s + format
+                                  + u"' is for a list (--batch=FILE); one reading is written as "_s
+                                    u"text, json, or pdf"_s
+                              : u"unknown format '"_s + format + u"': use text, json, or pdf"_s);
     if (format == u"pdf" && parser.value(options.output).isEmpty())
         return usageError(u"a PDF needs a file: --output=PATH"_s);
 

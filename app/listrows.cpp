@@ -49,12 +49,14 @@ Columns readColumns(const std::vector<std::string> &header, QString *problem)
     }
     if (missing.isEmpty())
         return columns;
-    QString named = missing.takeLast();
-    if (!missing.isEmpty())
-        named = missing.join(u", "_s) + (missing.size() > 1 ? u", and "_s : u" and "_s) + named;
-    *problem = (missing.isEmpty() ? u"the header lacks the column "_s
-                                  : u"the header lacks the columns "_s)
-        + named + u"; it must name the columns 'first', 'last', and 'born'"_s;
+    if (missing.size() == 3) {
+        *problem
+            = u"the first row names none of the columns 'first', 'last', and 'born'; it must "_s
+              u"name them"_s;
+        return columns;
+    }
+    *problem = u"the header lacks the column"_s + (missing.size() > 1 ? u"s "_s : u" "_s)
+        + missing.join(u" and "_s) + u" (it must name 'first', 'last', and 'born')"_s;
     return columns;
 }
 

@@ -28,7 +28,7 @@ PrinterChooser *printerChooser(const QString &programFolder, QString *error)
     }
     if (error) {
         *error = !found.isEmpty() ? found
-                                  : QStringLiteral("the print plugin is in neither %1 nor %2")
+                                  : QStringLiteral("The print plugin is in neither %1 nor %2.")
                                         .arg(QDir::toNativeSeparators(here.absolutePath()),
                                              QDir::toNativeSeparators(installed.absolutePath()));
     }

@@ -1,5 +1,5 @@
 // The engine and the catalogue on their own: what one reading costs for everyday names and for
-// a pasted name of 100,000 characters, and what the catalogue's tab decision costs over every
+// a pasted name of 100,000 bytes, and what the catalogue's tab decision costs over every
 // 16-bit number.
 
 #include <array>

@@ -1,7 +1,8 @@
 # Makes the manual page from the program's --help and --version with help2man, dated by the
 # release, not by the day of the build, in a form man and mandoc read (YYYY-MM-DD); gives the
-# exit statuses of --help a section of their own and turns hyphenation off, so that no option
-# or address is split; then compresses it without a time stamp.
+# exit statuses of --help a section of their own, turns hyphenation off, so that no option or
+# address is split, and sets the lines ragged-right, so that a long one is not spread out; then
+# compresses it without a time stamp.
 #   cmake -DHELP2MAN=... -DPROGRAM=... -DINCLUDE=manual.h2m -DEPOCH=...
 #         -DDATE=YYYY-MM-DD -DOUTPUT=vorn-color-numerology.1 -P manual.cmake
 set(ENV{SOURCE_DATE_EPOCH} ${EPOCH})
@@ -18,7 +19,7 @@ string(REGEX REPLACE "\n\\.TH ([^ ]+) \"1\" \"[^\"]*\"" "\n.TH \\1 \"1\" \"${DAT
 if(NOT page MATCHES "\n\\.TH [^ ]+ \"1\" \"${DATE}\"")
     message(FATAL_ERROR "help2man wrote no .TH line to date")
 endif()
-string(REGEX REPLACE "(\n\\.TH [^\n]*\n)" "\\1.nh\n" page "${page}")
+string(REGEX REPLACE "(\n\\.TH [^\n]*\n)" "\\1.nh\n.ad l\n" page "${page}")
 # The paragraph of --help that begins "Exit status" moves to its own section, before FILES.
 string(FIND "${page}" "\n.PP\nExit status" start)
 if(start LESS 0)

@@ -122,7 +122,7 @@ QString skippedNote(std::size_t skipped)
 {
     if (skipped == 0)
         return {};
-    return u" (a total cannot exceed 32,767, so "_s + counted(qlonglong(skipped))
+    return u" (the total cannot exceed 32,767, so "_s + counted(qlonglong(skipped))
         + (skipped == 1 ? u" letter was"_s : u" letters were"_s) + u" not added)"_s;
 }
 
@@ -139,7 +139,7 @@ QString letterHeading(bool vowels, bool yRule)
 
 QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
 {
-    SumChain sums(u"only a grand total of exactly 11 or 22 is kept"_s);
+    SumChain sums(u"only a grand total of exactly 11 or 22 is kept as a master number"_s);
     const int month = born.month();
     const QString day = datePart(sums, u"Day "_s + QString::number(born.day()), born.day(),
                                  {working.day.digitSum, working.day.value});
@@ -149,7 +149,8 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
     const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
                                   {working.year.digitSum, working.year.value});
     const QString yearNote = working.year.value >= 10
-        ? u" (a year is summed twice at most, so it counts 10)"_s
+        ? u" (a year's digits are summed, then that sum's digits, and no further, so the year counts "_s
+          u"as 10)"_s
         : QString();
     const QString grandTotal = QString::number(working.day.value) + u" + "_s
         + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)
@@ -165,11 +166,12 @@ QString nameWorkingText(const NameWorking &working, ReadingCategory category, bo
         return vowels
             ? u"The name has no A, E, I, O, U, or Y, so the number is 0, which has no "_s
               u"reading."_s
-            : u"The name has no consonant, so the number is 0; the reading of 7 is shown "_s
+            : u"The name has no consonants, so the number is 0; the reading of 7 is shown "_s
               u"in its place."_s;
     return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
         + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
-        + SumChain(u"only a total of exactly 11 or 22 is kept"_s).reduction(working.reduction);
+        + SumChain(u"only a total of exactly 11 or 22 is kept as a master number"_s)
+              .reduction(working.reduction);
 }
 
 } // namespace vorn

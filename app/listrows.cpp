@@ -81,10 +81,15 @@ ListRow Making::rowOf(const Piece::Row &raw) const
         = [&fields](int place) { return place < 0 ? QString() : fields[std::size_t(place)]; };
     row.given
         = {field(columns.first), field(columns.middle), field(columns.last), field(columns.born)};
-    for (QString &name : fields)
-        name = name.trimmed().toLower();
-    row.checked = fields == columns.names ? CheckedEntries{{}, u"the row repeats the header"_s}
-                                          : checkEntries(row.given);
+    auto isHeader = [&] {
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].trimmed().compare(columns.names[i], Qt::CaseInsensitive) != 0)
+                return false;
+        }
+        return true;
+    };
+    row.checked = isHeader() ? CheckedEntries{{}, u"the row repeats the header"_s}
+                             : checkEntries(row.given);
     return row;
 }
 

@@ -17,15 +17,16 @@ namespace {
 class JsonLines : public ListOutput
 {
 public:
-    QByteArray row(const ListRow &row) const override
+    void write(QByteArray &out, const ListRow &row) const override
     {
         if (row.reading) {
-            QByteArray line = readingJson(*row.reading, row.line);
-            line += '\n';
-            return line;
+            appendReadingJson(out, *row.reading, row.line);
+        } else {
+            const QJsonObject refused{{u"error"_s, row.checked.refusal},
+                                      {u"line"_s, qint64(row.line)}};
+            out += QJsonDocument(refused).toJson(QJsonDocument::Compact);
         }
-        const QJsonObject refused{{u"error"_s, row.checked.refusal}, {u"line"_s, qint64(row.line)}};
-        return QJsonDocument(refused).toJson(QJsonDocument::Compact) + '\n';
+        out += '\n';
     }
 };
 
@@ -41,7 +42,7 @@ public:
                "lifeJourneyPrimaryColor,soulPrimaryColor,personalityPrimaryColor,error\r\n";
     }
 
-    QByteArray row(const ListRow &row) const override
+    void write(QByteArray &out, const ListRow &row) const override
     {
         QStringList fields{QString::number(row.line), typedCapitals(row.given.first),
                            typedCapitals(row.given.middle), typedCapitals(row.given.last),
@@ -60,7 +61,8 @@ public:
                 line += ',';
             line += quoted(field).toUtf8();
         }
-        return line + "\r\n";
+        out += line;
+        out += "\r\n";
     }
 
 private:
@@ -82,13 +84,12 @@ private:
 class Text : public ListOutput
 {
 public:
-    QByteArray row(const ListRow &row) const override
+    void write(QByteArray &out, const ListRow &row) const override
     {
         if (!row.reading)
-            return {};
-        QByteArray text = readingText(*row.reading).toUtf8();
-        text += '\n';
-        return text;
+            return;
+        out += readingText(*row.reading).toUtf8();
+        out += '\n';
     }
 };
 

@@ -27,7 +27,8 @@ public:
 
     // What comes before the first row.
     virtual QByteArray header() const { return {}; }
-    virtual QByteArray row(const ListRow &row) const = 0;
+    // Appends what the row gives to out.
+    virtual void write(QByteArray &out, const ListRow &row) const = 0;
 };
 
 enum class ListFormat { JsonLines, Csv, Text, Pdf };

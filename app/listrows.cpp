@@ -110,7 +110,7 @@ Made Making::make(const Piece &piece) const
             outcome.fileName = readingFileName(*reading);
             outcome.pdf = pdf.data();
         } else if (format != ListFormat::Pdf) {
-            made.stream += output->row(row);
+            output->write(made.stream, row);
         }
         made.outcomes.push_back(std::move(outcome));
     }

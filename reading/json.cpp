@@ -149,7 +149,13 @@ void number(Json &json, const char *key, const Reading &reading, ReadingCategory
 QByteArray readingJson(const Reading &reading, std::optional<quint64> line)
 {
     QByteArray out;
-    out.reserve(8192);
+    appendReadingJson(out, reading, line);
+    return out;
+}
+
+void appendReadingJson(QByteArray &out, const Reading &reading, std::optional<quint64> line)
+{
+    out.reserve(out.size() + 8192);
     Json json(out);
     json.open().key("born").value(reading.born.toString(Qt::ISODate));
     number(json, "lifeJourney", reading, ReadingCategory::LifeJourney);
@@ -163,7 +169,6 @@ QByteArray readingJson(const Reading &reading, std::optional<quint64> line)
     number(json, "personality", reading, ReadingCategory::Personality);
     number(json, "soul", reading, ReadingCategory::Soul);
     json.close();
-    return out;
 }
 
 } // namespace vorn

@@ -13,4 +13,8 @@ struct Reading;
 // line, a list's row, which the object then holds as "line".
 QByteArray readingJson(const Reading &reading, std::optional<quint64> line = std::nullopt);
 
+// The same, appended to out (a list run writes many into one piece of output).
+void appendReadingJson(QByteArray &out, const Reading &reading,
+                       std::optional<quint64> line = std::nullopt);
+
 } // namespace vorn

@@ -115,7 +115,7 @@ bool ListRun::readHeader()
     const CsvReader::Result result = m_reader->readRecord(header);
     QString problem;
     if (result == CsvReader::Result::End)
-        problem = u"the list is empty; it needs a first row that names the columns 'first', "_s
+        problem = u"the list is empty; it needs a header that names the columns 'first', "_s
                   u"'last', and 'born'"_s;
     else if (result != CsvReader::Result::Record)
         problem = readerProblem(result, *m_reader);
@@ -123,8 +123,10 @@ bool ListRun::readHeader()
         m_making.columns = readColumns(header, &problem);
     if (problem.isEmpty())
         return true;
-    complain(m_name + u':' + QString::number(std::max<quint64>(1, m_reader->line())) + u": "_s
-             + problem);
+    // An empty list's problem is on its first line, whatever blank lines follow.
+    const quint64 line
+        = result == CsvReader::Result::End ? 1 : std::max<quint64>(1, m_reader->line());
+    complain(m_name + u':' + QString::number(line) + u": "_s + problem);
     return false;
 }
 

@@ -48,8 +48,8 @@ struct Options
                               u"FORMAT"_s};
     QCommandLineOption output{u"output"_s,
                               u"write to the file PATH instead of standard output (required for "
-                              u"pdf); for a list of PDFs, PATH is the folder that receives the "
-                              u"PDFs, made if missing"_s,
+                              u"pdf); with --batch and --format=pdf, PATH is the folder for the "
+                              u"PDFs, created if missing"_s,
                               u"PATH"_s};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
                              u"show no progress line while a list is being read"_s};
@@ -120,9 +120,9 @@ QString helpText(const Options &options)
           u"refused row on standard error, with its line number, and goes on.\n\n"_s
           u"Exit status is 0 if everything was written; 1 if the output could not be\n"_s
           u"written, a row of a list was refused, or a PDF was not written; 2 if the\n"_s
-          u"command line was refused (an unknown or malformed option, an unexpected\n"_s
-          u"argument, or a missing or invalid entry), or if a list could not be opened or\n"_s
-          u"read as a list.\n\n"_s
+          u"command line was refused (an unknown, malformed, missing, or conflicting\n"_s
+          u"option, an unexpected argument, or a missing or invalid entry), or if a list\n"_s
+          u"could not be opened or read as a list.\n\n"_s
           u"Given without the options above, Qt's own options, such as -style, -platform,\n"_s
           u"-display, -qwindowgeometry, -session, and -reverse, are passed on to Qt, and\n"_s
           u"the program opens its windows.\n\n"_s

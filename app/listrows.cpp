@@ -51,8 +51,8 @@ Columns readColumns(const std::vector<std::string> &header, QString *problem)
         return columns;
     if (missing.size() == 3) {
         *problem
-            = u"the first row names none of the columns 'first', 'last', and 'born'; it must "_s
-              u"name them"_s;
+            = u"the first row is not a header: it names none of the columns 'first', 'last', "_s
+              u"and 'born'"_s;
         return columns;
     }
     *problem = u"the header lacks the column"_s + (missing.size() > 1 ? u"s "_s : u" "_s)

@@ -80,7 +80,7 @@ QString pageName(const Reading &reading)
     font.setBold(true);
     constexpr qreal A4TextWidth = (210 - 2 * 15) / 25.4 * 96;
     return QFontMetricsF(font, ninetySixDpi())
-        .elidedText(reading.fullName(), Qt::ElideRight, A4TextWidth);
+        .elidedText(reading.person(), Qt::ElideRight, A4TextWidth);
 }
 
 QString escaped(const QString &text)
@@ -182,7 +182,7 @@ bool writeReadingPdf(const Reading &reading, QIODevice &device, const QPageSize 
         return false;
     QPdfWriter writer(&device);
     writer.setPageSize(paper);
-    writer.setTitle(applicationTitle() + u": " + reading.fullName());
+    writer.setTitle(applicationTitle() + u": " + reading.person());
     writer.setCreator(windowCaption());
     paintReading(reading, writer);
     return true;

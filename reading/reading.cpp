@@ -54,6 +54,12 @@ QString Reading::fullName() const
     return names.join(u' ');
 }
 
+QString Reading::person() const
+{
+    const QString name = fullName();
+    return name.isEmpty() ? QStringLiteral("a name left blank") : name;
+}
+
 QString Reading::birthDate() const
 {
     return monthName(born.month()) + u' ' + QString::number(born.day()) + u", "

@@ -58,6 +58,9 @@ struct Reading
     const Section &section(ReadingCategory category) const;
     // The names that are not blank, trimmed, one blank apart.
     QString fullName() const;
+    // Whom the reading is for, in a sentence: the full name, or, for names of blanks alone,
+    // "a name left blank".
+    QString person() const;
     // As the pick lists run: "November 29, 1999".
     QString birthDate() const;
 };

@@ -35,7 +35,7 @@ QString sectionText(const Section &section)
 
 QString readingText(const Reading &reading)
 {
-    QString text = applicationTitle() + u"\n\nA reading for " + reading.fullName() + u", born "
+    QString text = applicationTitle() + u"\n\nA reading for " + reading.person() + u", born "
         + reading.birthDate() + u".\n";
     for (const Section &section : reading.sections)
         text += sectionText(section);

@@ -71,7 +71,7 @@ public:
     QString reduction(const Reduction &reduction)
     {
         if (reduction.master)
-            return u", a master number, kept as is."_s;
+            return u", a master number, kept unreduced."_s;
         const QString sums
             = chain(reduction.total, std::span(reduction.steps).first(reduction.stepCount));
         return sums.isEmpty() ? u"."_s : u", then "_s + sums + u'.';
@@ -132,7 +132,8 @@ QString letterHeading(bool vowels, bool yRule)
         return yRule
             ? u"Vowels (with no A, E, I, O, or U in the name, each Y counts as a vowel): "_s
             : u"Vowels: "_s;
-    return yRule ? u"Consonants (each Y counts as a consonant too): "_s : u"Consonants: "_s;
+    return yRule ? u"Consonants (each Y counts as a consonant as well as a vowel): "_s
+                 : u"Consonants: "_s;
 }
 
 } // namespace
@@ -149,8 +150,7 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
     const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
                                   {working.year.digitSum, working.year.value});
     const QString yearNote = working.year.value >= 10
-        ? u" (a year's digits are summed, then that sum's digits, and no further, so the year counts "_s
-          u"as 10)"_s
+        ? u" (a year takes two sums of digits at most, so it counts as 10, not 1)"_s
         : QString();
     const QString grandTotal = QString::number(working.day.value) + u" + "_s
         + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)
@@ -168,6 +168,9 @@ QString nameWorkingText(const NameWorking &working, ReadingCategory category, bo
               u"reading."_s
             : u"The name has no consonants, so the number is 0; the reading of 7 is shown "_s
               u"in its place."_s;
+    // One letter is its own total: "Vowels: O 6." rather than "O 6 = 6".
+    if (working.letterCount == 1)
+        return letterHeading(vowels, yRule) + letterList(working) + u'.';
     return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
         + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
         + SumChain(u"only a total of exactly 11 or 22 is kept as a master number"_s)

@@ -549,8 +549,7 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
         u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept as a "
         u"master number). Month 11 (November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + "
-        u"8 = 10 (a year's digits are summed, then that sum's digits, and no further, so the year "
-        u"counts as 10). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"8 = 10 (a year takes two sums of digits at most, so it counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");

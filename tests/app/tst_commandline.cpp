@@ -472,13 +472,13 @@ void TestCommandLine::refusesAListItCannotRead_data()
         QTest::newRow(name) << list << status << u"vorn-color-numerology: -:"_s + said << readAt;
     };
     row("an empty list", {}, 2,
-        u"1: the list is empty; it needs a first row that names the columns 'first', 'last', "_s
+        u"1: the list is empty; it needs a header that names the columns 'first', 'last', "_s
         u"and 'born'"_s);
     row("no born column", "first,last\nann,lee\n", 2,
         u"1: the header lacks the column 'born' (it must name 'first', 'last', and 'born')"_s);
     row("no header", "ann,lee,2000-01-01\n", 2,
-        u"1: the first row names none of the columns 'first', 'last', and 'born'; it must name "_s
-        u"them"_s);
+        u"1: the first row is not a header: it names none of the columns 'first', 'last', and "_s
+        u"'born'"_s);
     row("a column named twice", "first,Last,last,born\n", 2,
         u"1: the header names the column 'last' twice"_s);
     row("a quote never closed", header + "ann,\"lee,2000-01-01\n", 2,

@@ -68,9 +68,8 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept as a "
         u"master number). "
         u"Month 11 "
-        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year's digits "
-        u"are summed, then that sum's digits, and no further, so the year counts as 10). Grand "
-        u"total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year takes "
+        u"two sums of digits at most, so it counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("a day and a month of 11 summed", ReadingFor(u"a"_s, u"b"_s, QDate(2009, 11, 11)),
         lifeJourney,
         u"Day 11: 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept as a master number). "
@@ -85,19 +84,20 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"= 4 (only a grand total of exactly 11 or 22 is kept as a master number). Grand total: 9 "
         u"+ 9 + 4 = 22, a "
         u"master "
-        u"number, kept as is."_s);
+        u"number, kept unreduced."_s);
     row("vowels", johnSmith, soul, u"Vowels: O 6 + I 9 = 15, then 1 + 5 = 6."_s);
     row("consonants", johnSmith, personality,
         u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
         u"= 2 (only a total of exactly 11 or 22 is kept as a master number)."_s);
     row("a name's total of 11 kept", ReadingFor(u"mary"_s, u"lee"_s, QDate(2000, 1, 1)), soul,
-        u"Vowels: A 1 + E 5 + E 5 = 11, a master number, kept as is."_s);
+        u"Vowels: A 1 + E 5 + E 5 = 11, a master number, kept unreduced."_s);
     const Reading rhysWynn = ReadingFor(u"rhys"_s, u"wynn"_s, QDate(2000, 1, 1));
     row("Y as a vowel", rhysWynn, soul,
         u"Vowels (with no A, E, I, O, or U in the name, each Y counts as a vowel): Y 7 + Y 7 = 14, "
         u"then 1 + 4 = 5."_s);
     row("Y as a consonant too", rhysWynn, personality,
-        u"Consonants (each Y counts as a consonant too): R 9 + H 8 + Y 7 + S 1 + W 5 + Y 7 + N 5 "
+        u"Consonants (each Y counts as a consonant as well as a vowel): R 9 + H 8 + Y 7 + S 1 + W "
+        u"5 + Y 7 + N 5 "
         u"+ N 5 = 47, then 4 + 7 = 11, then 1 + 1 = 2 (only a total of exactly 11 or 22 is "
         u"kept as a master number)."_s);
     row("no vowel", ReadingFor(u"brr"_s, u"tsk"_s, QDate(2000, 1, 1)), soul,

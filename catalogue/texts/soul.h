@@ -6,9 +6,9 @@
 namespace vorn::text {
 
 inline constexpr std::string_view SoulIntro
-    = "This number tries to close the gap between how you think you are and the truth. Add what "
-      "your full name's A, E, I, O, and U are worth, or Y if it has none; reduce the sum unless 11 "
-      "or 22.";
+    = "This number tries to close the gap between how you think you are and who you are. Your "
+      "name's vowels, or its Y if it has none, are summed and reduced to one digit unless exactly "
+      "11 or 22.";
 static_assert(SoulIntro.size() == 187);
 
 inline constexpr std::string_view Soul1

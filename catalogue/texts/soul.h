@@ -7,7 +7,7 @@ namespace vorn::text {
 
 inline constexpr std::string_view SoulIntro
     = "This number tries to close the gap between how you think you are and who you are. Your "
-      "name's vowels, or its Y if it has none, are summed and reduced to one digit unless exactly "
+      "name's vowels, or Y if it has none, are added and reduced to a single digit unless exactly "
       "11 or 22.";
 static_assert(SoulIntro.size() == 187);
 

@@ -6,9 +6,9 @@
 namespace vorn::text {
 
 inline constexpr std::string_view PersonalityIntro
-    = "As the name suggests this number is associated with your outer self. It comes from the "
-      "consonant values of your full name, Y always one of them; their sum, unless it is 11 or 22, "
-      "is reduced to one digit.";
+    = "As the name suggests this number is associated with your outer self. Every letter has a "
+      "value, and this number is the sum of your full name's consonants, Y included, reduced to "
+      "one digit unless 11 or 22.";
 static_assert(PersonalityIntro.size() == 203);
 
 inline constexpr std::string_view Personality1
@@ -27,59 +27,59 @@ static_assert(Personality2.size() == 338);
 
 inline constexpr std::string_view Personality3
     = "All forms of art are you dream roles. Your posture is a dancer's, chin level and back "
-      "straight. A poster's typeface catches your eye before its message. Any statue you pass gets "
-      "a full circuit. Describing a place, you sketch its shape in the air with one finger. "
-      "Neighbors trust you to choose the paint for their kitchens. Thank-you notes from you arrive "
-      "in rhymed couplets, on heavy cream paper.";
+      "straight. You straighten crooked frames on walls not your own. Any statue you pass gets a "
+      "full circuit. Describing a place, you sketch its shape in the air with one finger. "
+      "Neighbors trust you to pick the paint colors for their kitchens. You write your thank-you "
+      "notes in rhymed couplets, on heavy cream paper.";
 static_assert(Personality3.size() == 396);
 
 inline constexpr std::string_view Personality4
     = "You visualize of being someone rock-solid whom everyone can depend on. A month into a new "
       "job, you are trusted with the spare keys. Browns and grays make up your wardrobe, and your "
-      "watch is plain silver. You rush neither a sentence nor a decision. Every email to you gets "
-      "an answer that same day.";
+      "watch is plain silver. You rush neither a sentence nor a decision. You reply to every email "
+      "before the day is over.";
 static_assert(Personality4.size() == 296);
 
 inline constexpr std::string_view Personality5
-    = "You would love to be totally free and unreserved by responsibility. In a stalled line at "
-      "the post office, you chat with whoever stands behind you. Your clothes are casual except "
-      "for one loud piece, such as a vintage bowling shirt. Most invitations draw a cheerful "
-      "\"probably\" from you. You show bored children at a picnic a coin trick or two.";
+    = "You would love to be totally free and unreserved by responsibility. Waiting in line at the "
+      "post office, you chat with the stranger behind you. Your clothes are casual except for one "
+      "loud piece, such as a vintage bowling shirt. You meet earnest questions about your future "
+      "with a joke. You show bored children at a picnic a coin trick or two.";
 static_assert(Personality5.size() == 341);
 
 inline constexpr std::string_view Personality6
     = "You love your family and relations. Ask after any of them, and you bring out your "
-      "photographs. At a reunion you are easy to find, at the head of the table with a baby on one "
-      "knee, running a quiz on family history that you wrote. A dispute over which cousin is "
+      "photographs. A crying baby handed to you settles on your knee. You keep a family-history "
+      "quiz of your own making ready for a lull in conversation. A dispute over which cousin is "
       "oldest ends when you rank them all by age from memory.";
 static_assert(Personality6.size() == 314);
 
 inline constexpr std::string_view Personality7
     = "You love to grab all opportunities you get to read and shut yourself away with your "
       "thoughts. Finding you by the bookshelf amid the chatter, a host could take your reserve for "
-      "coolness. In fact you are three chapters into a novel from that shelf, quite content. When "
-      "you do speak, your sentences are short and already drafted in your head.";
+      "coolness. In fact you are three chapters into a novel from that shelf, quite content. On "
+      "your way out, you borrow that novel, with a ticket stub to mark your page.";
 static_assert(Personality7.size() == 339);
 
 inline constexpr std::string_view Personality8
     = "Your vision is success in the business or political world, of a kind that brings authority. "
       "You carry yourself with the ease of someone already promoted twice. A sweeping change, when "
-      "you announce it, sounds like the news everyone had hoped for. You speak once at a public "
-      "hearing, last and without notes.";
+      "you announce it, sounds like the news everyone had hoped for. You end any meeting you lead "
+      "the moment a decision is made.";
 static_assert(Personality8.size() == 305);
 
 inline constexpr std::string_view Personality9
     = "You are kind and compassionate. New acquaintances quickly suspect you have seen a great "
       "deal of life and forgiven most of it. You laugh easily, most often at yourself. A furious "
-      "caller gets a patient hearing from you, and your voice never rises to meet theirs. A plea "
-      "for counsel usually draws one well-chosen question from you and never a sermon.";
+      "caller gets a patient hearing from you, and your voice never rises to meet theirs. Asked "
+      "for advice, you usually offer a single well-chosen question instead of a sermon.";
 static_assert(Personality9.size() == 347);
 
 inline constexpr std::string_view Personality11
     = "You have the dream of casting the light of illumination; being a guide to anyone who has "
       "lost the way. Tourists ask you for directions on a busy street, and you walk them there. "
-      "Over one coffee, you can give a classmate between jobs a plan and a list of names to call. "
-      "You keep a plainer example in reserve for any explanation that misses.";
+      "Over one coffee, you can give a classmate between jobs a plan and three contacts to call. "
+      "For any explanation that misses, you keep a plainer example in reserve.";
 static_assert(Personality11.size() == 339);
 
 inline constexpr std::string_view Personality22

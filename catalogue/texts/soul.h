@@ -6,9 +6,9 @@
 namespace vorn::text {
 
 inline constexpr std::string_view SoulIntro
-    = "This number tries to close the gap between how you think you are and how you are. Add your "
-      "full name's vowel values, or its Y values if none, and reduce any sum but 11 or 22 to one "
-      "digit.";
+    = "This number tries to close the gap between how you think you are and who you are. Your "
+      "name's vowels, or Y if it has none, are added and reduced to a single digit unless exactly "
+      "11 or 22.";
 static_assert(SoulIntro.size() == 187);
 
 inline constexpr std::string_view Soul1
@@ -20,25 +20,25 @@ static_assert(Soul1.size() == 329);
 
 inline constexpr std::string_view Soul2
     = "You enclose a deep internal necessitate for love and harmony in your life. In your picture "
-      "of happiness, two names share one mailbox at the end of a gravel lane. Whoever gets back "
-      "first switches on the porch lamp for the other. The silences in that house are easy ones, "
-      "the kind neither of you feels any need to break.";
+      "of happiness, you and one other share a mailbox at the end of a gravel lane. Whoever is up "
+      "earlier starts the coffee and brings the other a cup. Silences between you are easy ones, "
+      "the kind neither of you feels a need to break.";
 static_assert(Soul2.size() == 318);
 
 inline constexpr std::string_view Soul3
     = "You achieve a sense of pleasure when you are involved in making something out of almost "
-      "nothing, a song from three chords or a quilt from worn-out shirts. Snatches of your own "
-      "tunes follow you around, each meant to top the one before. You find kits with step-by-step "
-      "instructions dull, since someone else made all the choices. A stack of cast-off shipping "
-      "pallets could become, in your hands, a tree house no one asked for.";
+      "nothing. Three chords will do for a song, and worn-out shirts for a quilt. Snatches of your "
+      "own tunes follow you around, each meant to top the one before. You find kits with "
+      "step-by-step instructions dull, since someone else made all the choices. In a stack of "
+      "cast-off shipping pallets, you see a tree house that no one has asked for.";
 static_assert(Soul3.size() == 423);
 
 inline constexpr std::string_view Soul4
     = "At hand there is an ever-present need to consider sheltered and safe all that you care for. "
-      "With the roof mended and the bills paid, you can nap on the porch swing. The last car "
-      "pulling in for the night, with everyone accounted for, is a sound you savor. You want a "
-      "flashlight in each room and a label on each breaker. Smoke alarms in your care get fresh "
-      "batteries before any of them can chirp.";
+      "You want a flashlight in each room and a label on each breaker. The smoke alarms get fresh "
+      "batteries on a set date, chirp or no chirp. The crunch of the last car pulling in, with "
+      "everyone accounted for, is a sound you savor. With the roof mended and the bills paid, you "
+      "can nap away a Sunday afternoon.";
 static_assert(Soul4.size() == 394);
 
 inline constexpr std::string_view Soul5
@@ -50,9 +50,9 @@ static_assert(Soul5.size() == 346);
 
 inline constexpr std::string_view Soul6
     = "Having the knowledge of being wanted and respected is an essential source of contentment to "
-      "you. You call it a fine day when someone you admire recalls your name after a single "
-      "meeting. A card that says \"We missed you\" is mail you save. You can tell at a glance "
-      "whether being left off a group email was a slight or a slip.";
+      "you. You call it a fine day when someone you admire remembers you after a single meeting. A "
+      "card that says \"We missed you\" is mail you treasure. You can tell at a glance whether "
+      "being left off a group email was a slight or a slip.";
 static_assert(Soul6.size() == 322);
 
 inline constexpr std::string_view Soul7
@@ -66,15 +66,15 @@ inline constexpr std::string_view Soul8
     = "You have a focused drive to achieve in a material sense and to leave a mark that others can "
       "measure. If you ran, each run would go into a log, timed to the second. The result you want "
       "is one a stranger could check, such as the number of students a scholarship of yours would "
-      "send to college from your high school. That figure would stay in your head, revised at "
-      "every commencement.";
+      "send to college from your high school. Praise with no figure attached slips your mind by "
+      "the next morning.";
 static_assert(Soul8.size() == 381);
 
 inline constexpr std::string_view Soul9
     = "You feel proud and satisfied, when you do something impressive in the eyes of those whose "
       "judgment you trust. Such judges are few, perhaps only a well-read bookseller of eighty and "
       "a chess partner of ninety who beats you. You hope to age as they have, gnarled and fruitful "
-      "as an olive tree. Good news keeps until you can tell the two of them in person.";
+      "as an olive tree. Any good news keeps until you can tell one of them in person.";
 static_assert(Soul9.size() == 352);
 
 inline constexpr std::string_view Soul11
@@ -87,11 +87,11 @@ static_assert(Soul11.size() == 384);
 
 inline constexpr std::string_view Soul22
     = "With a master number 22 Soul Urge, there is an ever-lasting hunger to build what will serve "
-      "a century from now. You care about money mainly for the bridges it can finance, and you "
-      "would vote for any bond issue to build one. Were you to put up a fence, you would set even "
-      "its posts in concrete to outlast you. Your heroes are the Romans whose dome, cast without "
-      "steel, still crowns the Pantheon after some nineteen centuries. You stop at a cornerstone "
-      "to work out a building's age.";
+      "a century from now. You pay the higher price for oak floors when pine boards would cost "
+      "half as much. Were you to put up a fence, you would sink its posts in concrete deep enough "
+      "to outlast you. The Romans rank among your heroes for the Pantheon, whose dome, cast "
+      "without steel, has stood through nearly nineteen centuries. You stop at any cornerstone to "
+      "work out the age of the building.";
 static_assert(Soul22.size() == 480);
 
 } // namespace vorn::text

@@ -47,9 +47,9 @@ struct Options
                               u"jsonl (the default), csv, text, or pdf"_s,
                               u"FORMAT"_s};
     QCommandLineOption output{u"output"_s,
-                              u"write to the file PATH instead of standard output (required for "
-                              u"pdf); with --batch and --format=pdf, PATH is the folder for the "
-                              u"PDFs, created if missing"_s,
+                              u"write to the file PATH instead of standard output (required with "
+                              u"--format pdf); with --batch and --format pdf, PATH is the folder "
+                              u"for the PDFs, created if missing"_s,
                               u"PATH"_s};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
                              u"show no progress line while a list is being read"_s};
@@ -104,8 +104,8 @@ QString helpText(const Options &options)
         + u"  or:  "_s + Program + u" --batch=FILE [OPTION]...\n"_s + u"  or:  "_s + Program
         + u" [QT-OPTION]...\n"_s
         + u"Write the color numerology reading of a name and a birth date, or of each\n"_s
-          u"person on a list, as text, JSON, CSV, or PDF. Run with none of the options\n"_s
-          u"below, the program opens its windows instead.\n\n"_s;
+          u"person on a list, as text, JSON, or PDF (or a list's numbers as CSV). Run\n"_s
+          u"with none of the options below, the program opens its windows instead.\n\n"_s;
     for (const QCommandLineOption &option : options.all())
         text += optionLine(option);
     return text
@@ -113,9 +113,9 @@ QString helpText(const Options &options)
           u"its place in the alphabet, reduced to one digit (A, J, and S are worth 1; I\n"_s
           u"and R are worth 9). The vowels A, E, I, O, and U give the Soul Number, and the\n"_s
           u"consonants give the Personality Number. In a name without any of those five\n"_s
-          u"vowels, Y counts as a vowel as well as a consonant. Lowercase letters count as\n"_s
-          u"capitals, as they do when typed into the windows; other characters count for\n"_s
-          u"nothing.\n\n"_s
+          u"vowels, Y counts as a vowel as well as a consonant. The letters a to z count as\n"_s
+          u"A to Z, as they do when typed into the windows; every other character counts\n"_s
+          u"for nothing.\n\n"_s
           u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
           u"refused row on standard error, with its line number, and goes on.\n\n"_s
           u"Exit status is 0 if everything was written; 1 if the output could not be\n"_s
@@ -230,14 +230,15 @@ int runListFromOptions(const QCommandLineParser &parser, const Options &options)
     settings.quiet = parser.isSet(options.quiet);
     const std::optional<ListFormat> format = listFormat(parser.value(options.format));
     if (!format)
-        return usageError(parser.value(options.format) == u"json"
-                              ? u"the format 'json' is for one reading; a list is written as "_s
-                                u"jsonl, csv, text, or pdf"_s
-                              : u"unknown format '"_s + parser.value(options.format)
-                                  + u"' for a list: use jsonl, csv, text, or pdf"_s);
+        return usageError(
+            parser.value(options.format) == u"json"
+                ? u"the format 'json' is for one reading (--first, --last, --born); "_s
+                  u"a list is written as jsonl, csv, text, or pdf"_s
+                : u"unknown format '"_s + parser.value(options.format)
+                    + u"' for a list: use jsonl, csv, text, or pdf"_s);
     settings.format = *format;
     if (settings.format == ListFormat::Pdf && settings.output.isEmpty())
-        return usageError(u"the PDFs of a list need a folder: --output=PATH"_s);
+        return usageError(u"the PDFs of a list need a folder (--output=PATH)"_s);
     return runList(settings);
 }
 
@@ -304,13 +305,13 @@ int runCommandLine(int argc, char *argv[])
 
     const QString format = parser.isSet(options.format) ? parser.value(options.format) : u"text"_s;
     if (format != u"text" && format != u"json" && format != u"pdf")
-        return usageError(format == u"jsonl" || format == u"csv"
-                              ? u"the format '"_s + format
+        return usageError(format == u"jsonl" || format == u"csv" ? u"the format '"_s + format
                                   + u"' is for a list (--batch=FILE); one reading is written as "_s
                                     u"text, json, or pdf"_s
-                              : u"unknown format '"_s + format + u"': use text, json, or pdf"_s);
+                                                                 : u"unknown format '"_s + format
+                                  + u"' for one reading: use text, json, or pdf"_s);
     if (format == u"pdf" && parser.value(options.output).isEmpty())
-        return usageError(u"a PDF needs a file: --output=PATH"_s);
+        return usageError(u"a PDF needs a file (--output=PATH)"_s);
 
     const CheckedEntries checked
         = checkEntries({parser.value(options.first), parser.value(options.middle),
@@ -325,8 +326,10 @@ std::optional<int> refuseLeftOverArguments(const QStringList &leftOver)
     if (leftOver.isEmpty())
         return std::nullopt;
     const QString &arg = leftOver.constFirst();
-    return usageError((arg.startsWith(u'-') ? u"unknown option '"_s : u"unexpected argument '"_s)
-                      + arg + u"'"_s);
+    if (!arg.startsWith(u'-'))
+        return usageError(u"unexpected argument '"_s + arg + u"'"_s);
+    // The option as named, without any value given to it: "--colour", not "--colour=red".
+    return usageError(u"unknown option '"_s + arg.section(u'=', 0, 0) + u"'"_s);
 }
 
 } // namespace vorn

@@ -49,7 +49,7 @@ QString refusal(const EntryProblem &problem, const QString &born)
         break;
     }
     if (born.isEmpty())
-        return u"a birth date is required (--born=YYYY-MM-DD)"_s;
+        return u"a birth date is required (--born=DATE)"_s;
     return u"the birth date '"_s + born + u"' does not exist"_s;
 }
 

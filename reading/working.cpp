@@ -112,17 +112,25 @@ QString letterList(const NameWorking &working)
         text += QString::number(working.letters[i].value);
     }
     const std::size_t more = working.letterCount - working.listed();
-    if (more > 0)
-        text += u" + ("_s + counted(qlonglong(more))
-            + (more == 1 ? u" more letter)"_s : u" more letters)"_s);
-    return text;
+    if (more == 0)
+        return text;
+    text += u" + ("_s + counted(qlonglong(more))
+        + (more == 1 ? u" more letter"_s : u" more letters"_s);
+    // With every letter added, what the unlisted ones are worth is the total less the listed.
+    if (working.skippedAdditions == 0) {
+        qlonglong listedSum = 0;
+        for (std::size_t i = 0; i < working.listed(); ++i)
+            listedSum += working.letters[i].value;
+        text += u", worth "_s + counted(qlonglong(working.reduction.total) - listedSum);
+    }
+    return text + u')';
 }
 
 QString skippedNote(std::size_t skipped)
 {
     if (skipped == 0)
         return {};
-    return u" (the total cannot exceed 32,767, so "_s + counted(qlonglong(skipped))
+    return u" (the program's total stops at 32,767, so "_s + counted(qlonglong(skipped))
         + (skipped == 1 ? u" letter was"_s : u" letters were"_s) + u" not added)"_s;
 }
 
@@ -140,7 +148,7 @@ QString letterHeading(bool vowels, bool yRule)
 
 QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
 {
-    SumChain sums(u"only a grand total of exactly 11 or 22 is kept as a master number"_s);
+    SumChain sums(u"only a grand total of exactly 11 or 22 is kept unreduced"_s);
     const int month = born.month();
     const QString day = datePart(sums, u"Day "_s + QString::number(born.day()), born.day(),
                                  {working.day.digitSum, working.day.value});
@@ -150,7 +158,8 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
     const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
                                   {working.year.digitSum, working.year.value});
     const QString yearNote = working.year.value >= 10
-        ? u" (a year takes two sums of digits at most, so it counts as 10, not 1)"_s
+        ? u" (a year gets two sums of digits at most, so "_s + QString::number(born.year())
+            + u" counts as 10, not 1)"_s
         : QString();
     const QString grandTotal = QString::number(working.day.value) + u" + "_s
         + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)
@@ -173,7 +182,7 @@ QString nameWorkingText(const NameWorking &working, ReadingCategory category, bo
         return letterHeading(vowels, yRule) + letterList(working) + u'.';
     return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
         + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
-        + SumChain(u"only a total of exactly 11 or 22 is kept as a master number"_s)
+        + SumChain(u"only a total of exactly 11 or 22 is kept unreduced"_s)
               .reduction(working.reduction);
 }
 

@@ -547,9 +547,9 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "", A::Window, title);
     // A number says how it was found.
     row("frmDisplay", "lblLifeJourneyNumber", A::StaticText, u"5"_s, "Life Journey Number", {},
-        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept as a "
-        u"master number). Month 11 (November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + "
-        u"8 = 10 (a year takes two sums of digits at most, so it counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept "
+        u"unreduced). Month 11 (November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + "
+        u"8 = 10 (a year gets two sums of digits at most, so 1999 counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("frmDisplay", "lblSoulPrimaryColor", A::StaticText, u"Indigo"_s, "Primary Color");
     row("frmDisplay", "lblPersonalitySecondaryColor", A::StaticText,
         u"Gold, Salmon, Garnet, Black"_s, "Secondary Color");
@@ -559,7 +559,7 @@ void TestApplication::screenReadersHearWhatEyesSee_data()
     row("frmDisplay", "picLifeJourneySecondaryColor", A::Graphic, u"Pink, Cherry"_s);
     row("frmDisplay", "lblPersonalityNumber", A::StaticText, u"2"_s, "Personality Number", {},
         u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
-        u"= 2 (only a total of exactly 11 or 22 is kept as a master number)."_s);
+        u"= 2 (only a total of exactly 11 or 22 is kept unreduced)."_s);
     row("frmDisplay", "txtSoulPrimaryColorDesc", A::EditableText, u"Primary Color Description"_s);
     row("frmDisplay", "txtPersonalitySecondaryColorDesc", A::EditableText,
         u"Secondary Color Description"_s);

@@ -279,7 +279,7 @@ void TestCommandLine::refusesWhatTheInputWindowRefuses_data()
     row("an empty last name", Entries("john", "", "1999-11-29"),
         u"a last name is required (--last=NAME)"_s);
     row("no birth date", {u"--first"_s, u"A"_s, u"--last"_s, u"B"_s},
-        u"a birth date is required (--born=YYYY-MM-DD)"_s);
+        u"a birth date is required (--born=DATE)"_s);
     row("a day no list offers", Entries("a", "b", "1999-11-32"),
         u"the birth date '1999-11-32' does not exist"_s);
     row("a thirteenth month", Entries("a", "b", "2050-13-01"),
@@ -299,9 +299,9 @@ void TestCommandLine::refusesWhatTheInputWindowRefuses_data()
     row("an option without its value", Entries("a", "b", "1999-11-29") << u"--format"_s,
         u"missing value after '--format'"_s);
     row("an unknown format", Entries("a", "b", "1999-11-29") << u"--format=doc"_s,
-        u"unknown format 'doc': use text, json, or pdf"_s);
+        u"unknown format 'doc' for one reading: use text, json, or pdf"_s);
     row("a PDF without a file", Entries("a", "b", "1999-11-29") << u"--format=pdf"_s,
-        u"a PDF needs a file: --output=PATH"_s);
+        u"a PDF needs a file (--output=PATH)"_s);
 }
 
 void TestCommandLine::refusesWhatTheInputWindowRefuses()

@@ -173,6 +173,8 @@ void TestProcesses::startsTheWindowsWithQtsOptionsAndRefusesStrayArguments_data(
         << u"vorn-color-numerology: unexpected argument 'somefile'"_s;
     QTest::newRow("a misspelled option") << QStringList{u"--frist"_s, u"john"_s}
                                          << u"vorn-color-numerology: unknown option '--frist'"_s;
+    QTest::newRow("a misspelled option with its value")
+        << QStringList{u"--colour=red"_s} << u"vorn-color-numerology: unknown option '--colour'"_s;
 }
 
 void TestProcesses::startsTheWindowsWithQtsOptionsAndRefusesStrayArguments()

@@ -65,14 +65,14 @@ void TestReading::saysHowEachNumberWasFound_data()
     const auto personality = ReadingCategory::Personality;
     const Reading johnSmith = ReadingFor(u"john"_s, u"smith"_s, QDate(1999, 11, 29));
     row("two-digit parts, a year summed twice", johnSmith, lifeJourney,
-        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept as a "
-        u"master number). "
+        u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept "
+        u"unreduced). "
         u"Month 11 "
-        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year takes "
-        u"two sums of digits at most, so it counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year gets "
+        u"two sums of digits at most, so 1999 counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("a day and a month of 11 summed", ReadingFor(u"a"_s, u"b"_s, QDate(2009, 11, 11)),
         lifeJourney,
-        u"Day 11: 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept as a master number). "
+        u"Day 11: 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept unreduced). "
         u"Month 11 (November): "
         u"1 + 1 "
         u"= 2. Year 2009: 2 + 0 + 0 + 9 = 11, then 1 + 1 = 2. Grand total: 2 + 2 + 2 = 6."_s);
@@ -81,14 +81,14 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"5 + 3 + 2 = 10, then 1 + 0 = 1."_s);
     row("a grand total of 22 kept", ReadingFor(u"a"_s, u"b"_s, QDate(1993, 9, 9)), lifeJourney,
         u"Day 9 stays 9. Month 9 (September) stays 9. Year 1993: 1 + 9 + 9 + 3 = 22, then 2 + 2 "
-        u"= 4 (only a grand total of exactly 11 or 22 is kept as a master number). Grand total: 9 "
+        u"= 4 (only a grand total of exactly 11 or 22 is kept unreduced). Grand total: 9 "
         u"+ 9 + 4 = 22, a "
         u"master "
         u"number, kept unreduced."_s);
     row("vowels", johnSmith, soul, u"Vowels: O 6 + I 9 = 15, then 1 + 5 = 6."_s);
     row("consonants", johnSmith, personality,
         u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
-        u"= 2 (only a total of exactly 11 or 22 is kept as a master number)."_s);
+        u"= 2 (only a total of exactly 11 or 22 is kept unreduced)."_s);
     row("a name's total of 11 kept", ReadingFor(u"mary"_s, u"lee"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: A 1 + E 5 + E 5 = 11, a master number, kept unreduced."_s);
     const Reading rhysWynn = ReadingFor(u"rhys"_s, u"wynn"_s, QDate(2000, 1, 1));
@@ -99,7 +99,7 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"Consonants (each Y counts as a consonant as well as a vowel): R 9 + H 8 + Y 7 + S 1 + W "
         u"5 + Y 7 + N 5 "
         u"+ N 5 = 47, then 4 + 7 = 11, then 1 + 1 = 2 (only a total of exactly 11 or 22 is "
-        u"kept as a master number)."_s);
+        u"kept unreduced)."_s);
     row("no vowel", ReadingFor(u"brr"_s, u"tsk"_s, QDate(2000, 1, 1)), soul,
         u"The name has no A, E, I, O, U, or Y, so the number is 0, which has no reading."_s);
     row("no consonant", ReadingFor(u"aeiou"_s, u"aeiou"_s, QDate(2000, 1, 1)), personality,
@@ -107,12 +107,14 @@ void TestReading::saysHowEachNumberWasFound_data()
     row("the letter after the 24th counted", ReadingFor(TwentyFourAs, u"e"_s, QDate(2000, 1, 1)),
         soul,
         u"Vowels: "_s + QStringList(24, u"A 1"_s).join(u" + "_s)
-            + u" + (1 more letter) = 29, then 2 + 9 = 11, then 1 + 1 = 2 (only a total of exactly "
-              u"11 or 22 is kept as a master number)."_s);
+            + u" + (1 more letter, worth 5) = 29, then 2 + 9 = 11, then 1 + 1 = 2 (only a total of "
+              u"exactly "
+              u"11 or 22 is kept unreduced)."_s);
     row("a total that stops at its limit",
         ReadingFor(QString(4000, u'I'), u"b"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: "_s + QStringList(24, u"I 9"_s).join(u" + "_s)
-            + u" + (3,976 more letters) = 32,760 (the total cannot exceed 32,767, so 360 letters "
+            + u" + (3,976 more letters) = 32,760 (the program's total stops at 32,767, so 360 "
+              u"letters "
               u"were "
               u"not added), then 3 + 2 + 7 + 6 + 0 = 18, then 1 + 8 = 9."_s);
 }

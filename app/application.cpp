@@ -190,8 +190,9 @@ void Application::printReading()
                     QMessageBox::Critical, error);
         return;
     }
+    // Named as a saved reading is, which the dialog offers when printing to a file.
     if (const std::unique_ptr<QPagedPaintDevice> printer
-        = printing->choosePrinter(m_results.get(), applicationTitle(), localePageSize()))
+        = printing->choosePrinter(m_results.get(), readingFileName(m_reading), localePageSize()))
         paintReading(m_reading, *printer);
 }
 

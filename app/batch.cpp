@@ -52,7 +52,7 @@ class ListRun
 public:
     explicit ListRun(const ListSettings &settings)
         : m_settings(settings)
-        , m_name(settings.input)
+        , m_name(settings.input == u"-" ? u"(standard input)"_s : settings.input)
     {
     }
 

@@ -48,11 +48,11 @@ struct Options
                               u"FORMAT"_s};
     QCommandLineOption output{u"output"_s,
                               u"write to the file PATH instead of standard output (required with "
-                              u"--format pdf); with --batch and --format pdf, PATH is the folder "
+                              u"--format=pdf); with --batch and --format=pdf, PATH is the folder "
                               u"for the PDFs, created if missing"_s,
                               u"PATH"_s};
     QCommandLineOption quiet{{u"q"_s, u"quiet"_s},
-                             u"show no progress line while a list is being read"_s};
+                             u"show no progress line on a terminal while a list is read"_s};
     QCommandLineOption help{{u"h"_s, u"help"_s}, u"display this help and exit"_s};
     QCommandLineOption version{{u"V"_s, u"version"_s}, u"output version information and exit"_s};
 
@@ -110,12 +110,14 @@ QString helpText(const Options &options)
         text += optionLine(option);
     return text
         + u"\nThe birth date gives the Life Journey Number. Each letter of a name is worth\n"_s
-          u"its place in the alphabet, reduced to one digit (A, J, and S are worth 1; I\n"_s
-          u"and R are worth 9). The vowels A, E, I, O, and U give the Soul Number, and the\n"_s
+          u"its place in the alphabet, reduced to one digit (A, J, and S are worth 1; I and\n"_s
+          u"R are worth 9). The vowels A, E, I, O, and U give the Soul Number, and the\n"_s
           u"consonants give the Personality Number. In a name without any of those five\n"_s
           u"vowels, Y counts as a vowel as well as a consonant. The letters a to z count as\n"_s
           u"A to Z, as they do when typed into the windows; every other character counts\n"_s
-          u"for nothing.\n\n"_s
+          u"for nothing. Each total is reduced to one digit unless it is exactly 11 or 22.\n"_s
+          u"A name without consonants has a Personality Number of 0 and is given the\n"_s
+          u"reading of 7.\n\n"_s
           u"A list run (--batch) writes its results in the order of the list. It reports a\n"_s
           u"refused row on standard error, with its line number, and goes on.\n\n"_s
           u"Exit status is 0 if everything was written; 1 if the output could not be\n"_s
@@ -125,7 +127,9 @@ QString helpText(const Options &options)
           u"could not be opened or read as a list.\n\n"_s
           u"Given without the options above, Qt's own options, such as -style, -platform,\n"_s
           u"-display, -qwindowgeometry, -session, and -reverse, are passed on to Qt, and\n"_s
-          u"the program opens its windows.\n\n"_s
+          u"the program opens its windows. An argument that is none of the program's\n"_s
+          u"options is taken as one of Qt's, and so is refused only once a display has been\n"_s
+          u"opened.\n\n"_s
           u"Report bugs to: "_s
         + QStringLiteral(VORN_BUG_ADDRESS) + u"\nVorn Color Numerology home page: <"_s
         + QStringLiteral(VORN_HOME_PAGE) + u">\n"_s;
@@ -329,7 +333,16 @@ std::optional<int> refuseLeftOverArguments(const QStringList &leftOver)
     if (!arg.startsWith(u'-'))
         return usageError(u"unexpected argument '"_s + arg + u"'"_s);
     // The option as named, without any value given to it: "--colour", not "--colour=red".
-    return usageError(u"unknown option '"_s + arg.section(u'=', 0, 0) + u"'"_s);
+    const QString spelled = arg.section(u'=', 0, 0);
+    QString refusal = u"unknown option '"_s + spelled + u"'"_s;
+    // "-first" is one of ours with a dash too few.
+    for (const QCommandLineOption &option : Options().all()) {
+        for (const QString &name : option.names()) {
+            if (name.size() > 1 && spelled == u'-' + name)
+                refusal += u" (did you mean '--"_s + name + u"'?)"_s;
+        }
+    }
+    return usageError(refusal);
 }
 
 } // namespace vorn

@@ -18,11 +18,11 @@ class PrinterChooser
 public:
     virtual ~PrinterChooser() = default;
 
-    // Asks the user, over parent, where and how to print a document called title on pages of
-    // pageSize: the printer to paint the pages on, or nothing when the user canceled.
-    virtual std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget *parent, const QString &title,
-                                                             const QPageSize &pageSize)
-        = 0;
+    // Asks the user, over parent, where and how to print a document named documentName (the
+    // print job's name, and the file offered when printing to one) on pages of pageSize: the
+    // printer to paint the pages on, or nothing when the user canceled.
+    virtual std::unique_ptr<QPagedPaintDevice>
+    choosePrinter(QWidget *parent, const QString &documentName, const QPageSize &pageSize) = 0;
 };
 
 // The print plugin of the program in programFolder: beside it, as built, or where it is

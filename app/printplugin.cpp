@@ -13,12 +13,12 @@ class PrintDialogPlugin : public QObject, public PrinterChooser
     Q_INTERFACES(vorn::PrinterChooser)
 
 public:
-    std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget *parent, const QString &title,
+    std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget *parent, const QString &documentName,
                                                      const QPageSize &pageSize) override
     {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setPageSize(pageSize);
-        printer->setDocName(title);
+        printer->setDocName(documentName);
         QPrintDialog dialog(printer.get(), parent);
         if (dialog.exec() != QDialog::Accepted)
             return nullptr;

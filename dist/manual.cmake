@@ -20,6 +20,9 @@ if(NOT page MATCHES "\n\\.TH [^ ]+ \"1\" \"${DATE}\"")
     message(FATAL_ERROR "help2man wrote no .TH line to date")
 endif()
 string(REGEX REPLACE "(\n\\.TH [^\n]*\n)" "\\1.nh\n.ad l\n" page "${page}")
+# help2man sets any value after "=" in italics, as it would a placeholder; a format's name
+# (--format=pdf) is typed as it stands.
+string(REGEX REPLACE "=\\\\fI\\\\,([a-z]+)\\\\/\\\\fR" "=\\1" page "${page}")
 # The paragraph of --help that begins "Exit status" moves to its own section, before FILES.
 string(FIND "${page}" "\n.PP\nExit status" start)
 if(start LESS 0)

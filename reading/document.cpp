@@ -3,6 +3,7 @@
 #include "reading.h"
 #include "swatches.h"
 #include "texts.h"
+#include "working.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -112,7 +113,7 @@ QString headingHtml(const Section &section)
     return paragraph(u"<span style=\"font-size: 11pt; font-weight: bold; color: #00007f\">"_s
                          + section.title() + u" &nbsp;"_s + section.shown
                          + u"</span>&nbsp;&nbsp; <span style=\"color: #404040; font-size: 8pt\">"_s
-                         + escaped(section.working) + u"</span>"_s,
+                         + workingHtml(section.working) + u"</span>"_s,
                      u"heading"_s);
 }
 

@@ -3,6 +3,7 @@
 #include "entries.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 #include <span>
 #include <vector>
@@ -116,13 +117,14 @@ QString letterList(const NameWorking &working)
         return text;
     text += u" + ("_s + counted(qlonglong(more))
         + (more == 1 ? u" more letter"_s : u" more letters"_s);
-    // With every letter added, what the unlisted ones are worth is the total less the listed.
-    if (working.skippedAdditions == 0) {
-        qlonglong listedSum = 0;
-        for (std::size_t i = 0; i < working.listed(); ++i)
-            listedSum += working.letters[i].value;
-        text += u", worth "_s + counted(qlonglong(working.reduction.total) - listedSum);
-    }
+    // The listed letters are always added (24 nines stay far below the limit), so what the
+    // added ones among the rest are worth is the total less the listed.
+    qlonglong listedSum = 0;
+    for (std::size_t i = 0; i < working.listed(); ++i)
+        listedSum += working.letters[i].value;
+    if (working.skippedAdditions > 0)
+        text += u", "_s + counted(qlonglong(more - working.skippedAdditions)) + u" of them added"_s;
+    text += u", worth "_s + counted(qlonglong(working.reduction.total) - listedSum);
     return text + u')';
 }
 
@@ -130,7 +132,7 @@ QString skippedNote(std::size_t skipped)
 {
     if (skipped == 0)
         return {};
-    return u" (the program's total stops at 32,767, so "_s + counted(qlonglong(skipped))
+    return u" (the total may not pass 32,767, so "_s + counted(qlonglong(skipped))
         + (skipped == 1 ? u" letter was"_s : u" letters were"_s) + u" not added)"_s;
 }
 
@@ -158,8 +160,8 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born)
     const QString year = datePart(sums, u"Year "_s + QString::number(born.year()), born.year(),
                                   {working.year.digitSum, working.year.value});
     const QString yearNote = working.year.value >= 10
-        ? u" (a year gets two sums of digits at most, so "_s + QString::number(born.year())
-            + u" counts as 10, not 1)"_s
+        ? u" (the year's digits are added, then that sum's digits, and no further, so "_s
+            + QString::number(born.year()) + u" counts as 10, not 1)"_s
         : QString();
     const QString grandTotal = QString::number(working.day.value) + u" + "_s
         + QString::number(working.month.value) + u" + "_s + QString::number(working.year.value)
@@ -177,13 +179,30 @@ QString nameWorkingText(const NameWorking &working, ReadingCategory category, bo
               u"reading."_s
             : u"The name has no consonants, so the number is 0; the reading of 7 is shown "_s
               u"in its place."_s;
-    // One letter is its own total: "Vowels: O 6." rather than "O 6 = 6".
+    // One letter is its own total: "Vowels: O 6, which stays 6." rather than "O 6 = 6".
     if (working.letterCount == 1)
-        return letterHeading(vowels, yRule) + letterList(working) + u'.';
+        return letterHeading(vowels, yRule) + letterList(working) + u", which stays "_s
+            + QString::number(working.number()) + u'.';
     return letterHeading(vowels, yRule) + letterList(working) + u" = "_s
         + counted(working.reduction.total) + skippedNote(working.skippedAdditions)
         + SumChain(u"only a total of exactly 11 or 22 is kept unreduced"_s)
               .reduction(working.reduction);
+}
+
+QString workingHtml(const QString &working)
+{
+    static const QRegularExpression together(
+        u"\\d[\\d,]*(?: \\+ \\d[\\d,]*)+ = \\d[\\d,]*|\\b[A-Z] \\d\\b"_s);
+    const QString escaped = working.toHtmlEscaped();
+    QString html;
+    html.reserve(escaped.size() + escaped.size() / 2);
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &match : together.globalMatch(escaped)) {
+        html += QStringView(escaped).sliced(from, match.capturedStart() - from);
+        html += match.captured().replace(u' ', u"&nbsp;"_s);
+        from = match.capturedEnd();
+    }
+    return html + QStringView(escaped).sliced(from);
 }
 
 } // namespace vorn

@@ -16,4 +16,9 @@ QString lifeJourneyWorkingText(const LifeJourneyWorking &working, QDate born);
 // Personality Number; yRule: the name has no A, E, I, O or U, so its Y counted as a vowel.
 QString nameWorkingText(const NameWorking &working, ReadingCategory category, bool yRule);
 
+// A working as HTML for a narrow space, a tooltip or a page's heading: a sum of numbers
+// ("2 + 9 = 11") and a letter with its value ("H 8") each stay on one line, so that a line
+// breaks only between them.
+QString workingHtml(const QString &working);
+
 } // namespace vorn

@@ -6,12 +6,14 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolTip>
 #include <app/application.h>
 #include <cstdio>
 #include <windows/mainwindow.h>
@@ -72,6 +74,17 @@ int main(int argc, char *argv[])
         tabs->setCurrentIndex(tab);
         ok &= Save(results, out + u'/' + QLatin1String(names[tab]));
     }
+    // The tooltip of the Personality Number: how it was found.
+    auto *number = results->findChild<QLabel *>(QStringLiteral("lblPersonalityNumber"));
+    QToolTip::showText(number->mapToGlobal(number->rect().center()), number->toolTip(), number);
+    Settle();
+    bool tipSaved = false;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            tipSaved = Save(widget, out + QStringLiteral("/results-working-tooltip.png"));
+    }
+    ok &= tipSaved;
+    QToolTip::hideText();
     results->findChild<QPushButton *>(QStringLiteral("cmdback"))->click();
     Settle();
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,8 +18,10 @@
 #include <QShortcut>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <reading/entries.h>
 #include <reading/swatches.h>
+#include <reading/working.h>
 
 using namespace Qt::StringLiterals;
 
@@ -346,8 +349,17 @@ void ResultsWindow::showSection(const Section &section)
     tab.number->setText(section.shown);
     // Switching to the tab says its number too.
     m_tabWidget->tabBar()->setAccessibleTabName(int(index), section.title() + u' ' + section.shown);
-    // As rich text, so that a long working wraps instead of running off the screen.
-    tab.number->setToolTip(u"<p>"_s + section.working.toHtmlEscaped() + u"</p>"_s);
+    // As rich text, so that a long working wraps instead of running off the screen. Qt would
+    // wrap it to a narrow column of a few words: a long one is given the width of a line of
+    // about 64 characters, and a short one stays on its line.
+    const QString working = workingHtml(section.working);
+    constexpr qsizetype LineLength = 64;
+    const int lineWidth = QFontMetrics(QToolTip::font()).averageCharWidth() * LineLength;
+    if (section.working.size() > LineLength)
+        tab.number->setToolTip(u"<table width=\""_s + QString::number(lineWidth) + u"\"><tr><td>"_s
+                               + working + u"</td></tr></table>"_s);
+    else
+        tab.number->setToolTip(u"<p style=\"white-space: pre\">"_s + working + u"</p>"_s);
     tab.number->setAccessibleDescription(section.working);
 
     // A number without a reading shows empty lines, and no description or swatch.

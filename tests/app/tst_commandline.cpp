@@ -469,7 +469,8 @@ void TestCommandLine::refusesAListItCannotRead_data()
     const QByteArray header = "first,last,born\n";
     auto row = [](const char *name, const QByteArray &list, int status, const QString &said,
                   int readAt = 0) {
-        QTest::newRow(name) << list << status << u"vorn-color-numerology: -:"_s + said << readAt;
+        QTest::newRow(name) << list << status
+                            << u"vorn-color-numerology: (standard input):"_s + said << readAt;
     };
     row("an empty list", {}, 2,
         u"1: the list is empty; it needs a header that names the columns 'first', 'last', "_s

@@ -175,6 +175,9 @@ void TestProcesses::startsTheWindowsWithQtsOptionsAndRefusesStrayArguments_data(
                                          << u"vorn-color-numerology: unknown option '--frist'"_s;
     QTest::newRow("a misspelled option with its value")
         << QStringList{u"--colour=red"_s} << u"vorn-color-numerology: unknown option '--colour'"_s;
+    QTest::newRow("a long option with one dash")
+        << QStringList{u"-first"_s, u"john"_s}
+        << u"vorn-color-numerology: unknown option '-first' (did you mean '--first'?)"_s;
 }
 
 void TestProcesses::startsTheWindowsWithQtsOptionsAndRefusesStrayArguments()

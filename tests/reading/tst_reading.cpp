@@ -8,11 +8,13 @@
 #include <QPageSize>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextDocument>
 #include <reading/document.h>
 #include <reading/entries.h>
 #include <reading/json.h>
 #include <reading/reading.h>
 #include <reading/text.h>
+#include <reading/working.h>
 
 using namespace vorn;
 using namespace Qt::StringLiterals;
@@ -68,8 +70,8 @@ void TestReading::saysHowEachNumberWasFound_data()
         u"Day 29: 2 + 9 = 11, then 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept "
         u"unreduced). "
         u"Month 11 "
-        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (a year gets "
-        u"two sums of digits at most, so 1999 counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
+        u"(November): 1 + 1 = 2. Year 1999: 1 + 9 + 9 + 9 = 28, then 2 + 8 = 10 (the year's "
+        u"digits are added, then that sum's digits, and no further, so 1999 counts as 10, not 1). Grand total: 2 + 2 + 10 = 14, then 1 + 4 = 5."_s);
     row("a day and a month of 11 summed", ReadingFor(u"a"_s, u"b"_s, QDate(2009, 11, 11)),
         lifeJourney,
         u"Day 11: 1 + 1 = 2 (only a grand total of exactly 11 or 22 is kept unreduced). "
@@ -89,6 +91,8 @@ void TestReading::saysHowEachNumberWasFound_data()
     row("consonants", johnSmith, personality,
         u"Consonants: J 1 + H 8 + N 5 + S 1 + M 4 + T 2 + H 8 = 29, then 2 + 9 = 11, then 1 + 1 "
         u"= 2 (only a total of exactly 11 or 22 is kept unreduced)."_s);
+    row("one letter, its own total", ReadingFor(u"john"_s, u"x"_s, QDate(2000, 1, 1)), soul,
+        u"Vowels: O 6, which stays 6."_s);
     row("a name's total of 11 kept", ReadingFor(u"mary"_s, u"lee"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: A 1 + E 5 + E 5 = 11, a master number, kept unreduced."_s);
     const Reading rhysWynn = ReadingFor(u"rhys"_s, u"wynn"_s, QDate(2000, 1, 1));
@@ -113,7 +117,8 @@ void TestReading::saysHowEachNumberWasFound_data()
     row("a total that stops at its limit",
         ReadingFor(QString(4000, u'I'), u"b"_s, QDate(2000, 1, 1)), soul,
         u"Vowels: "_s + QStringList(24, u"I 9"_s).join(u" + "_s)
-            + u" + (3,976 more letters) = 32,760 (the program's total stops at 32,767, so 360 "
+            + u" + (3,976 more letters, 3,616 of them added, worth 32,544) = 32,760 (the total may "
+              u"not pass 32,767, so 360 "
               u"letters "
               u"were "
               u"not added), then 3 + 2 + 7 + 6 + 0 = 18, then 1 + 8 = 9."_s);
@@ -125,6 +130,17 @@ void TestReading::saysHowEachNumberWasFound()
     QFETCH(ReadingCategory, category);
     QFETCH(QString, working);
     QCOMPARE(reading.section(category).working, working);
+
+    // Laid out in a narrow space, a sum of numbers never breaks, and a list of letters breaks
+    // only between letters; nothing is lost.
+    const QString html = workingHtml(working);
+    QTextDocument laidOut;
+    laidOut.setHtml(html);
+    QCOMPARE(laidOut.toPlainText().replace(QChar::Nbsp, u' '), working);
+    QVERIFY2(!html.contains(QRegularExpression(u"\\d \\+ \\d"_s)), qPrintable(html));
+    if (working.contains(QRegularExpression(u"[A-Z] \\d \\+ [A-Z] "_s)))
+        QVERIFY2(html.contains(QRegularExpression(u"[A-Z]&nbsp;\\d \\+ [A-Z]&nbsp;"_s)),
+                 qPrintable(html));
 }
 
 void TestReading::writesEveryFieldOfTheJson_data()
